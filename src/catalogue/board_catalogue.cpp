@@ -1,0 +1,48 @@
+#include "catalogue/board_catalogue.h"
+
+#include "catalogue/board_tables.h"
+
+namespace hbpins {
+
+namespace {
+
+const std::span<const pin_type> hb701_tables[] = {hb701_signals};
+const std::span<const pin_type> hb706_tables[] = {hb706_signals};
+const std::span<const pin_type> hb709_tables[] = {hb709_signals};
+const std::span<const pin_type> hb710_tables[] = {hb710_signals};
+const std::span<const pin_type> hb711_tables[] = {hb711_main_signals, hb711_sfp1_signals,
+                                                  hb711_sfp2_signals, hb711_mgt1_signals,
+                                                  hb711_mgt3_signals};
+
+const board_entry boards[] = {
+    {1, 4, "P", hb701_connectors, hb701_tables}, {6, 4, "P", hb706_connectors, hb706_tables},
+    {9, 8, "", hb709_connectors, hb709_tables},  {10, 4, "", hb710_connectors, hb710_tables},
+    {11, 8, "", hb711_connectors, hb711_tables},
+};
+
+}  // namespace
+
+const board_entry* find_board(std::uint8_t index) {
+  for (const board_entry& board : boards)
+    if (board.index == index) return &board;
+  return nullptr;
+}
+
+std::uint8_t hb_slot_count(std::uint16_t board) {
+  if (board >= number_base) board -= number_base;
+  if (board > 255) return 0;
+  const board_entry* entry = find_board(static_cast<std::uint8_t>(board));
+  return entry == nullptr ? 0 : entry->slot_count;
+}
+
+std::string_view loc_prefix(std::uint8_t index) {
+  const board_entry* entry = find_board(index);
+  return entry == nullptr ? std::string_view() : entry->loc_prefix;
+}
+
+pinout_qm_type connector_table(std::uint8_t index) {
+  const board_entry* entry = find_board(index);
+  return entry == nullptr ? pinout_qm_type() : entry->connectors;
+}
+
+}  // namespace hbpins

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "catalogue/pin_records.h"
+
+namespace hbpins {
+
+struct board_entry {
+  std::uint8_t index = 0;  // board number minus 700
+  std::uint8_t slot_count = 0;
+  // Written before every location in the UCF file: boards with package pin
+  // numbers need "P181", ball names stand as they are.
+  std::string_view loc_prefix;
+  pinout_qm_type connectors;
+  std::span<const std::span<const pin_type>> signal_tables;  // appended in order
+};
+
+// The five base boards, or nullptr for any other index.
+const board_entry* find_board(std::uint8_t index);
+
+// Takes a board number (700 and above) or a board index.
+std::uint8_t hb_slot_count(std::uint16_t board);
+
+std::string_view loc_prefix(std::uint8_t index);
+
+// One qm_array_type per slot; empty for a board the catalogue does not know.
+pinout_qm_type connector_table(std::uint8_t index);
+
+}  // namespace hbpins

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace hbpins {
+
+// Runs one command line (args[0] is the program path), printing everything to
+// out, and returns the exit status.
+int run(std::span<const std::string> args, std::ostream& out);
+
+}  // namespace hbpins

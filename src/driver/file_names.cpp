@@ -1,0 +1,41 @@
+#include "driver/file_names.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace hbpins {
+
+std::string complete_file_name(std::string_view name, std::string_view extension) {
+  std::string completed(name);
+  for (char& c : completed)
+    if (c == '\\') c = '/';
+  const std::size_t slash = completed.rfind('/');
+  const std::size_t name_start = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t dot = completed.rfind('.');
+  const bool has_dot = dot != std::string::npos && dot >= name_start;
+  if (!has_dot) return completed.append(extension);
+  if (dot + 1 == completed.size()) return completed.erase(dot).append(extension);
+  return completed;
+}
+
+int open_error_number(int error) {
+  switch (error) {
+    case ENOENT:
+      return 2;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return 3;
+    case EMFILE:
+    case ENFILE:
+      return 4;
+    default:
+      return 5;
+  }
+}
+
+io_failure open_failure(const std::string& name, int error) {
+  return {open_error_number(error), "cannot open " + name + ": " + std::strerror(error)};
+}
+
+}  // namespace hbpins

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "driver/driver_errors.h"
+
+namespace hbpins {
+
+// Completes a file name typed on the command line: backslashes become
+// slashes, and a name without an extension (or ending in a bare ".") gets the
+// default extension.
+std::string complete_file_name(std::string_view name, std::string_view extension);
+
+// The input/output error number of a failed open or create (errno value).
+int open_error_number(int error);
+
+io_failure open_failure(const std::string& name, int error);
+
+}  // namespace hbpins

@@ -1,0 +1,51 @@
+#include "driver/usage.h"
+
+#include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
+
+namespace hbpins {
+
+namespace {
+
+void print_board_list(std::ostream& out) {
+  for (int index = 1; index <= 20; ++index)
+    if (find_board(static_cast<std::uint8_t>(index)) != nullptr)
+      out << number_base + index << ", ";
+}
+
+// Module 700 and the general-IO and empty modules are not listed here; the
+// last three are named at the end of the line.
+void print_module_list(std::ostream& out) {
+  for (int index = 1; index <= 200; ++index)
+    if (is_supported_module(static_cast<std::uint16_t>(index))) out << number_base + index << ", ";
+}
+
+}  // namespace
+
+void print_usage(std::ostream& out) {
+  out << "Usage \n"
+         "[-v] [-2|-1|-W|] <QM7xx|QMALL> : show the pinout, --1|2 in one|two columns or WiKi "
+         "(not ready)\n"
+         "   or\n"
+         "[-v] -d <hb_nr> [-s[n] <qm_nr[-qm_mod]>] [-u <ucf_file>] [-c <vhdl_compfile>] "
+         "[-t <template_file>] [-o <vhdl_outfile>]\n"
+         " -v verbose mode.\n"
+         " -d specify the HB #, do this first!\n"
+         " alternative just put HBxxx\n"
+         "   supported HBxxx: ";
+  print_board_list(out);
+  out << "\n"
+         " -s specify the QMxxx at the slots: either as -s xxx[-x] (use last slot# + 1) or "
+         "-s[0-7] xxx[-x]\n"
+         "   supported QMxx: ";
+  print_module_list(out);
+  out << "954 for empty, 953 and 955 for general IO (testing)\n"
+         "\n"
+         " -c component declaration section (vhdl) only\n"
+         " -t read template, if omitted use HB<hb_nr>_template.vhd in program's directory\n"
+         " -o insert the signals in the template and write to a file\n"
+         " -u write Xilinx .ucf constraints file\n"
+         " or just specify a .ucf output file\n";
+}
+
+}  // namespace hbpins

@@ -1,0 +1,17 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "driver/driver.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv, argv + argc);
+  int status = hbpins::run(args, std::cout);
+  std::cout.flush();
+  if (!std::cout && status == 0) {
+    std::cerr << "hbpins: cannot write standard output\n";
+    status = 101;
+  }
+  return status;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+
+#include "catalogue/module_records.h"
+
+namespace hbpins {
+
+enum class table_format : std::uint8_t {
+  text1c,  // one connector pin per line
+  text2c,  // two connector pins per line, the even pin mirrored on the left
+  wiki1c,  // header lines only
+};
+
+// Number is a module number (700 and above) or a module index.
+void print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout);
+
+void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout);
+
+}  // namespace hbpins
