@@ -7,10 +7,16 @@ void ucf_option(driver_state&, std::string_view) {
   throw usage_error{"Illegal command line option!"};
 }
 
-void declaration_output(driver_state&) { throw usage_error{"Illegal command line option!"}; }
+void declaration_output(driver_state&) {
+  throw usage_error{"Illegal command line option!"};
+}
 
-void template_input(driver_state&) { throw usage_error{"Illegal command line option!"}; }
+void template_input(driver_state&) {
+  throw usage_error{"Illegal command line option!"};
+}
 
-void top_file_output(driver_state&) { throw usage_error{"Illegal command line option!"}; }
+void top_file_output(driver_state&) {
+  throw usage_error{"Illegal command line option!"};
+}
 
 }  // namespace hbpins

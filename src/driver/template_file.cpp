@@ -26,7 +26,9 @@ void open_template(template_file& tmpl, const std::string& name) {
   tmpl.inode = info.st_ino;
 }
 
-void close_template(template_file& tmpl) { tmpl.stream.close(); }
+void close_template(template_file& tmpl) {
+  tmpl.stream.close();
+}
 
 bool is_open_template(const template_file& tmpl, const std::string& name) {
   if (!tmpl.stream.is_open()) return false;

@@ -9,8 +9,7 @@ namespace {
 
 void print_board_list(std::ostream& out) {
   for (int index = 1; index <= 20; ++index)
-    if (find_board(static_cast<std::uint8_t>(index)) != nullptr)
-      out << number_base + index << ", ";
+    if (find_board(static_cast<std::uint8_t>(index)) != nullptr) out << number_base + index << ", ";
 }
 
 // Module 700 and the general-IO and empty modules are not listed here; the
