@@ -18,6 +18,11 @@ std::string complete_file_name(std::string_view name, std::string_view extension
   return completed;
 }
 
+std::string option_file_name(std::string_view typed, std::string_view extension) {
+  if (typed.empty()) throw usage_error{"No file name specified!"};
+  return complete_file_name(typed, extension);
+}
+
 int open_error_number(int error) {
   switch (error) {
     case ENOENT:

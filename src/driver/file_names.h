@@ -12,6 +12,10 @@ namespace hbpins {
 // default extension.
 std::string complete_file_name(std::string_view name, std::string_view extension);
 
+// The completed name of a file option's value; a missing or empty name is a
+// usage error rather than a hidden file named only by its extension.
+std::string option_file_name(std::string_view typed, std::string_view extension);
+
 // The input/output error number of a failed open or create (errno value).
 int open_error_number(int error);
 

@@ -1,13 +1,34 @@
 #include "driver/template_file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <array>
 #include <cerrno>
 
 #include "driver/driver_errors.h"
 #include "driver/file_names.h"
 
 namespace hbpins {
+
+namespace {
+
+std::string directory_part(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+std::string program_directory(std::string_view program_path) {
+  std::array<char, 4096> path{};
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+  if (length > 0 && static_cast<std::size_t>(length) < path.size())
+    return directory_part(std::string(path.data(), static_cast<std::size_t>(length)));
+  return directory_part(std::string(program_path));
+}
 
 void open_template(template_file& tmpl, const std::string& name) {
   if (tmpl.stream.is_open()) tmpl.stream.close();
@@ -35,6 +56,10 @@ bool is_open_template(const template_file& tmpl, const std::string& name) {
   struct stat info {};
   if (::stat(name.c_str(), &info) != 0) return false;
   return info.st_dev == tmpl.device && info.st_ino == tmpl.inode;
+}
+
+void check_not_template(const template_file& tmpl, const std::string& name) {
+  if (is_open_template(tmpl, name)) throw usage_error{"Output file is the VHDL template!"};
 }
 
 }  // namespace hbpins

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace hbpins {
 
@@ -16,12 +17,20 @@ struct template_file {
   ino_t inode = 0;
 };
 
+// The directory the running executable really sits in, links resolved,
+// ending in "/"; the directory part of program_path where the system cannot
+// tell.
+std::string program_directory(std::string_view program_path);
+
 // Opens the template for reading; throws io_failure when it cannot.
 void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
-// True when name is the file the open template was read from.
+// True when name is the file the open template is read from.
 bool is_open_template(const template_file& tmpl, const std::string& name);
+
+// An output must never truncate the template it is about to read.
+void check_not_template(const template_file& tmpl, const std::string& name);
 
 }  // namespace hbpins

@@ -3,10 +3,6 @@
 
 namespace hbpins {
 
-void ucf_option(driver_state&, std::string_view) {
-  throw usage_error{"Illegal command line option!"};
-}
-
 void declaration_output(driver_state&) {
   throw usage_error{"Illegal command line option!"};
 }
