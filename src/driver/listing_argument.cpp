@@ -1,10 +1,26 @@
+#include "catalogue/module_catalogue.h"
 #include "driver/driver_branches.h"
-#include "driver/driver_errors.h"
+#include "driver/number_reading.h"
 
 namespace hbpins {
 
-std::optional<int> listing_argument(driver_state&, std::string_view) {
-  throw usage_error{"Illegal command line option!"};
+// QM<number> lists one module and the run goes on; QMALL lists every
+// catalogue module and ends the run; anything else after QM is ignored.
+// Module numbers are held in 16 bits, keeping the low bits of what was typed.
+std::optional<int> listing_argument(driver_state& state, std::string_view a) {
+  const std::string_view r = a.substr(2);
+  if (const number_reading number = read_number(r); number.ok) {
+    print_module_pinout(state.out, static_cast<std::uint16_t>(number.value), state.layout);
+  } else if (r == "ALL") {
+    for (std::uint16_t index = 0; index <= last_listed_index; ++index) {
+      if (!is_supported_module(index)) continue;
+      state.out << '\n';
+      print_module_pinout(state.out, index, state.layout);
+    }
+    return 0;
+  }
+  ++state.index;
+  return std::nullopt;
 }
 
 }  // namespace hbpins

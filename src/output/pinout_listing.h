@@ -14,6 +14,10 @@ enum class table_format : std::uint8_t {
   wiki1c,  // header lines only
 };
 
+// The listing shows the catalogue modules 700 to 740 only; 953, 954 and 955
+// are the test and empty-slot modules.
+inline constexpr std::uint16_t last_listed_index = 252;
+
 // Number is a module number (700 and above) or a module index.
 void print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout);
 
