@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "assembly/board_configuration.h"
 #include "driver/driver_branches.h"
@@ -13,8 +14,9 @@ namespace {
 constexpr std::size_t max_text_length = 255;
 constexpr std::uint16_t empty_module = 954;
 
+// Every text on the command line is handled as at most 255 characters.
 std::string_view cut_text(std::string_view text) {
-  return text.substr(0, std::min(text.size(), max_text_length));
+  return text.substr(0, max_text_length);
 }
 
 // Board numbers 700 to 719 are taken as typed; 1, 6, 9, 10 and 11 are short
