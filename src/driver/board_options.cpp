@@ -1,14 +1,96 @@
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "assembly/board_configuration.h"
 #include "driver/driver_branches.h"
 #include "driver/driver_errors.h"
+#include "driver/number_reading.h"
 
 namespace hbpins {
 
-void board_option(driver_state&, std::string_view, std::string_view) {
-  throw usage_error{"Illegal command line option!"};
+namespace {
+
+constexpr std::size_t max_text_length = 255;
+constexpr std::uint16_t empty_module = 954;
+
+// Every text on the command line is handled as at most 255 characters.
+std::string_view cut_text(std::string_view text) {
+  return text.substr(0, max_text_length);
 }
 
-void module_option(driver_state&, std::string_view, std::string_view) {
-  throw usage_error{"Illegal command line option!"};
+// Board numbers 700 to 719 are taken as typed; 1, 6, 9, 10 and 11 are short
+// for the boards 701 to 711.
+std::uint16_t board_number_of(std::string_view text) {
+  if (text.starts_with("HB")) text.remove_prefix(2);
+  const number_reading reading = read_number(text);
+  const auto n = static_cast<std::uint16_t>(reading.value);
+  if (n >= 700 && n <= 719) return n;
+  if (reading.ok && (n == 1 || n == 6 || n == 9 || n == 10 || n == 11))
+    return static_cast<std::uint16_t>(n + number_base);
+  throw usage_error{"Wrong HB type specified!"};
+}
+
+struct module_choice {
+  std::uint16_t number = 0;
+  std::uint8_t modification = 0;
+};
+
+// "QM704", "704-1", "4": a module number or index with an optional
+// modification after the first "-".
+module_choice module_choice_of(std::string_view text) {
+  if (text.starts_with("QM") || text.starts_with("qm")) text.remove_prefix(2);
+  module_choice choice;
+  if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
+    const std::string_view suffix = text.substr(dash + 1, 2);
+    text = text.substr(0, dash);
+    const number_reading reading = read_number(suffix);
+    if (!reading.ok) throw usage_error{"Wrong modification of QM" + std::string(text) + "!"};
+    choice.modification = static_cast<std::uint8_t>(reading.value);
+  }
+  const number_reading reading = read_number(text);
+  if (!reading.ok) throw usage_error{"Wrong QM type specified!"};
+  auto n = static_cast<std::uint16_t>(reading.value);
+  if (n >= 700 && n <= 955) n = static_cast<std::uint16_t>(n - number_base);
+  choice.number = static_cast<std::uint16_t>(n + number_base);
+  return choice;
+}
+
+void take_slot_number(driver_state& state, std::string_view digits) {
+  const number_reading reading = read_number(digits);
+  state.next_slot = static_cast<std::uint8_t>(reading.value);
+  if (!reading.ok || state.next_slot >= slot_count(state.config))
+    throw usage_error{"Wrong QM slot specified!"};
+}
+
+}  // namespace
+
+void board_option(driver_state& state, std::string_view a, std::string_view k) {
+  if (state.board_chosen) throw usage_error{"HB type already specified!"};
+  const std::string_view text = k == "-D" ? take_option_value(state) : a;
+  const std::uint16_t number = board_number_of(cut_text(text));
+  select_board(state.config, number, state.out);
+  state.board_chosen = true;
+  for (std::uint8_t s = 0; s < slot_count(state.config); ++s)
+    place_module(state.config, s, empty_module, 0, state.out);
+  ++state.index;
+  if (state.verbose) state.out << "HB" << number << '\n';
+}
+
+void module_option(driver_state& state, std::string_view a, std::string_view k) {
+  if (state.vhdl_written || state.ucf_written)
+    throw usage_error{"First specify all QMs and then write the output files!"};
+  a = cut_text(a);
+  if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
+  const std::string_view text = k == "-S" ? take_option_value(state) : a;
+  const module_choice choice = module_choice_of(cut_text(text));
+  if (state.next_slot >= slot_count(state.config)) throw usage_error{"Wrong QM slot specified!"};
+  place_module(state.config, state.next_slot, choice.number, choice.modification, state.out);
+  if (state.verbose)
+    state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
+              << int{state.next_slot} << '\n';
+  ++state.next_slot;
+  ++state.index;
 }
 
 }  // namespace hbpins
