@@ -11,13 +11,7 @@ namespace hbpins {
 
 namespace {
 
-constexpr std::size_t max_text_length = 255;
 constexpr std::uint16_t empty_module = 954;
-
-// Every text on the command line is handled as at most 255 characters.
-std::string_view cut_text(std::string_view text) {
-  return text.substr(0, max_text_length);
-}
 
 // Board numbers 700 to 719 are taken as typed; 1, 6, 9, 10 and 11 are short
 // for the boards 701 to 711.
@@ -68,7 +62,7 @@ void take_slot_number(driver_state& state, std::string_view digits) {
 void board_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.board_chosen) throw usage_error{"HB type already specified!"};
   const std::string_view text = k == "-D" ? take_option_value(state) : a;
-  const std::uint16_t number = board_number_of(cut_text(text));
+  const std::uint16_t number = board_number_of(text);
   select_board(state.config, number, state.out);
   state.board_chosen = true;
   for (std::uint8_t s = 0; s < slot_count(state.config); ++s)
@@ -80,10 +74,9 @@ void board_option(driver_state& state, std::string_view a, std::string_view k) {
 void module_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.vhdl_written || state.ucf_written)
     throw usage_error{"First specify all QMs and then write the output files!"};
-  a = cut_text(a);
   if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
   const std::string_view text = k == "-S" ? take_option_value(state) : a;
-  const module_choice choice = module_choice_of(cut_text(text));
+  const module_choice choice = module_choice_of(text);
   if (state.next_slot >= slot_count(state.config)) throw usage_error{"Wrong QM slot specified!"};
   place_module(state.config, state.next_slot, choice.number, choice.modification, state.out);
   if (state.verbose)

@@ -39,6 +39,15 @@ TEST(BoardOption, WaysToName710) {
   for (const auto& line : lines) expect_run(line, 0, "HB710\n");
 }
 
+// Arguments are read whole, however long: a long name must never turn into a
+// shorter one.
+TEST(BoardOption, LongArgumentsAreReadWhole) {
+  const std::string zeros(300, '0');
+  expect_run({"-v", "-d", zeros + "710"}, 0, "HB710\n");
+  expect_run({"-v", "HB" + zeros + "9", "-s", zeros + "722-" + "1"}, 0,
+             "HB709\nQM722-1 on slot 0\n");
+}
+
 TEST(BoardOption, Shorthands) {
   expect_run({"-v", "-d", "1"}, 0, "HB701\n");
   expect_run({"-v", "-d", "6"}, 0, "HB706\n");
