@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,179 +12,125 @@ namespace hbpins {
 
 namespace {
 
-// Templates are read in large blocks. Runs of lines that end in a line feed
-// and hold no carriage return and no marker are copied block-wise; only the
-// other lines are looked at one by one, and those that are copied are
-// gathered before they are written.
+// The template is read in large blocks; lines are never cut, however long.
 constexpr std::size_t block_size = std::size_t{1} << 18;
-constexpr std::size_t staged_size = std::size_t{1} << 16;
+constexpr std::size_t none = std::string_view::npos;
 
-// Every marker starts with this, so a line without it is copied as it is.
+// Every marker starts with this.
 constexpr std::string_view marker_lead = "-- QM";
 
 struct merge_state {
   hb_module_type& config;
   std::ostream& out;
   std::ostream& messages;
-  std::string pending;    // start of a line whose end lies in a later block
-  std::string staged;     // copied lines not yet written
-  bool after_cr = false;  // the last block ended in CR, so a first LF completes that line end
+  std::string carry;      // start of a line whose end lies in a later block
+  bool after_cr = false;  // the last block ended in CR: a leading LF completes a CRLF
 };
 
-// Positions in the current block. The next LF, CR and marker lead are looked
-// up again only once the scan has passed them, so that every block is
-// searched for each of them once.
-struct block_marks {
-  const char* end;
-  const char* lines_end;  // just after the last LF of the block
-  const char* next_lf;
-  const char* next_cr;
-  const char* next_lead;
-};
-
-bool contains(std::string_view line, std::string_view marker) {
-  return line.find(marker) != std::string_view::npos;
+bool contains(std::string_view text, std::string_view part) {
+  return text.find(part) != none;
 }
 
-const char* find_char(const char* from, const char* end, char c) {
-  const void* hit = std::memchr(from, c, static_cast<std::size_t>(end - from));
-  return hit == nullptr ? end : static_cast<const char*>(hit);
-}
-
-// VHDL is full of "--" comments but rarely has a capital Q, so the search
-// runs on the Q of the marker lead.
-const char* find_marker_lead(const char* from, const char* end) {
-  constexpr std::size_t q_at = 3;
-  for (const char* q = find_char(from, end, 'Q'); q != end; q = find_char(q + 1, end, 'Q')) {
-    const char* lead = q - q_at;
-    if (q - from >= static_cast<std::ptrdiff_t>(q_at) && end - lead >= std::ssize(marker_lead) &&
-        std::string_view(lead, marker_lead.size()) == marker_lead) {
-      return lead;
-    }
-  }
-  return end;
-}
-
-const char* after_last_lf(const char* from, const char* end) {
-  const std::size_t at = std::string_view(from, static_cast<std::size_t>(end - from)).rfind('\n');
-  return at == std::string_view::npos ? from : from + at + 1;
-}
-
-void write_staged(merge_state& state) {
-  if (state.staged.empty()) return;
-  state.out.write(state.staged.data(), static_cast<std::streamsize>(state.staged.size()));
-  state.staged.clear();
-}
-
-void copy_line(merge_state& state, std::string_view line) {
-  state.staged += line;
-  state.staged += '\n';
-  if (state.staged.size() >= staged_size) write_staged(state);
-}
-
+// One template line, without its line end.
 void merge_line(merge_state& state, std::string_view line) {
-  if (!contains(line, marker_lead)) {
-    copy_line(state, line);
-  } else if (contains(line, "-- QM_BEGIN")) {
-    write_staged(state);
+  if (contains(line, "-- QM_BEGIN")) {
     write_declarations(state.config, state.out, state.messages, false, true);
   } else if (contains(line, "-- QM_MAP_BEGIN")) {
-    write_staged(state);
     write_port_map(state.config, state.out, state.messages);
   } else if (!contains(line, "-- QM_END") && !contains(line, "-- QM_MAP_END")) {
-    copy_line(state, line);
+    state.out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    state.out.put('\n');
   }
 }
 
-block_marks mark_block(const char* from, const char* end) {
-  return {end, after_last_lf(from, end), find_char(from, end, '\n'), find_char(from, end, '\r'),
-          find_marker_lead(from, end)};
-}
-
-void pass_marks(block_marks& marks, const char* from) {
-  if (marks.next_lf < from) marks.next_lf = find_char(from, marks.end, '\n');
-  if (marks.next_cr < from) marks.next_cr = find_char(from, marks.end, '\r');
-  if (marks.next_lead < from) marks.next_lead = find_marker_lead(from, marks.end);
-}
-
-// End of the run of plain LF-ended lines that starts at from.
-const char* plain_lines_end(const char* from, block_marks& marks) {
-  pass_marks(marks, from);
-  const char* stop = std::min({marks.next_cr, marks.next_lead, marks.lines_end});
-  if (stop <= from) return from;
-  if (stop == marks.lines_end) return stop;
-  return after_last_lf(from, stop);
-}
-
-// Takes the line that starts at from up to its line end, or keeps it pending
-// when the block ends first. Returns where the next line starts.
-const char* merge_one_line(merge_state& state, const char* from, block_marks& marks) {
-  pass_marks(marks, from);
-  const char* stop = std::min(marks.next_lf, marks.next_cr);
-  if (stop == marks.end) {
-    state.pending.append(from, marks.end);
-    return marks.end;
+// Whole lines, each with its line end (LF, CR or CRLF). Lines that end in LF
+// and hold no marker are already what the output wants, so a stretch of them
+// is copied in one piece. The next LF and CR are looked up again only once
+// passed, so that a block is scanned once for each.
+void merge_lines(merge_state& state, std::string_view lines) {
+  std::size_t next_cr = lines.find('\r');
+  if (next_cr == none && !contains(lines, marker_lead)) {
+    state.out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+    return;
   }
-  if (state.pending.empty()) {
-    const std::string_view line(from, static_cast<std::size_t>(stop - from));
-    if (marks.next_lead < stop) {
-      merge_line(state, line);
-    } else {
-      copy_line(state, line);
-    }
-  } else {
-    state.pending.append(from, stop);
-    merge_line(state, state.pending);
-    state.pending.clear();
+  std::size_t next_lf = lines.find('\n');
+  for (std::size_t start = 0; start < lines.size();) {
+    if (next_lf < start) next_lf = lines.find('\n', start);
+    if (next_cr < start) next_cr = lines.find('\r', start);
+    const std::size_t end = std::min(next_lf, next_cr);
+    merge_line(state, lines.substr(start, end - start));
+    start = end + 1;
+    if (end == next_cr && start == next_lf) ++start;  // CRLF
   }
-  const char* next = stop + 1;
-  if (*stop == '\r') {
-    if (next == marks.end) {
-      state.after_cr = true;
-    } else if (*next == '\n') {
-      ++next;
-    }
-  }
-  return next;
 }
 
-void merge_block(merge_state& state, const char* from, const char* end) {
-  if (state.after_cr && from < end && *from == '\n') ++from;
+std::size_t last_line_end(std::string_view data) {
+  const std::size_t lf = data.rfind('\n');
+  // Most templates have no CR; do not search them backwards byte by byte.
+  if (data.find('\r') == none) return lf;
+  const std::size_t cr = data.rfind('\r');
+  return lf == none ? cr : std::max(lf, cr);
+}
+
+// Merges the whole lines at the front of data; returns the bytes they take.
+std::size_t merge_whole_lines(merge_state& state, std::string_view data) {
+  const std::size_t last = last_line_end(data);
+  if (last == none) return 0;
+  merge_lines(state, data.substr(0, last + 1));
+  state.after_cr = data[last] == '\r';
+  return last + 1;
+}
+
+std::size_t first_line_end(std::string_view data) {
+  const std::size_t lf = data.find('\n');
+  const std::size_t cr = data.substr(0, lf).find('\r');
+  return cr == none ? lf : cr;
+}
+
+// Drops the LF of a CRLF whose CR ended the data before.
+void skip_split_crlf(merge_state& state, std::string_view& data) {
+  if (!state.after_cr || data.empty()) return;
+  if (data.front() == '\n') data.remove_prefix(1);
   state.after_cr = false;
-  block_marks marks = mark_block(from, end);
-  while (from < end) {
-    if (state.pending.empty()) {
-      const char* plain_end = plain_lines_end(from, marks);
-      if (plain_end > from) {
-        write_staged(state);
-        state.out.write(from, plain_end - from);
-        from = plain_end;
-        continue;
-      }
+}
+
+// A line may straddle blocks: the carry holds the start of the last line of
+// the blocks before, and this block's first line end completes it.
+void merge_block(merge_state& state, std::string_view data) {
+  skip_split_crlf(state, data);
+  if (!state.carry.empty()) {
+    const std::size_t end = first_line_end(data);
+    if (end == none) {
+      state.carry.append(data);
+      return;
     }
-    from = merge_one_line(state, from, marks);
+    state.carry.append(data.substr(0, end + 1));
+    data.remove_prefix(end + 1);
+    merge_whole_lines(state, state.carry);
+    state.carry.clear();
+    skip_split_crlf(state, data);
   }
+  state.carry.assign(data.substr(merge_whole_lines(state, data)));
 }
 
 }  // namespace
 
 void merge_template(hb_module_type& config, std::istream& tmpl, std::ostream& out,
                     std::ostream& messages) {
-  merge_state state{config, out, messages, {}, {}};
+  merge_state state{config, out, messages, {}};
   std::vector<char> block(block_size);
-  std::streamsize total = 0;
+  bool read_any = false;
   while (tmpl) {
     tmpl.read(block.data(), static_cast<std::streamsize>(block.size()));
-    const std::streamsize got = tmpl.gcount();
-    total += got;
-    merge_block(state, block.data(), block.data() + got);
+    const auto got = static_cast<std::size_t>(tmpl.gcount());
+    if (got == 0) break;
+    read_any = true;
+    merge_block(state, std::string_view(block.data(), got));
   }
-  if (!tmpl.bad()) {
-    // A last line without a line end is copied; a template without any byte
-    // still reads as one empty line.
-    if (!state.pending.empty() || total == 0) merge_line(state, state.pending);
-  }
-  write_staged(state);
+  if (tmpl.bad()) return;
+  // A last line without a line end is copied; a template without a single
+  // byte still reads as one empty line.
+  if (!state.carry.empty() || !read_any) merge_line(state, state.carry);
 }
 
 }  // namespace hbpins
