@@ -1,0 +1,4 @@
+header
+-- QM_BEGIN
+-- QM_MAP_BEGIN
+footer

@@ -1,0 +1,22 @@
+entity top is
+  port (
+-- QM722 on slot 0
+    QM0_DIN             : in     std_logic_vector( 5 downto  1);
+    QM0_DOUT            : out    std_logic_vector( 5 downto  1);
+    QM0_DOEn            : out    std_logic_vector( 5 downto  1);
+    QM0_LEDn            : out    std_logic_vector( 5 downto  1);
+-- Slot 1 is empty
+-- Slot 2 is empty
+-- Slot 3 is empty
+    CLK : in std_logic);
+end entity top;
+  core : user_core port map (
+-- QM722 on slot 0
+    QM0_DIN             => QM0_DIN,
+    QM0_DOUT            => QM0_DOUT,
+    QM0_DOEn            => QM0_DOEn,
+    QM0_LEDn            => QM0_LEDn,
+-- Slot 1 is empty
+-- Slot 2 is empty
+-- Slot 3 is empty
+    CLK => CLK);
