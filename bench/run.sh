@@ -35,16 +35,21 @@ peak_kib() {
 }
 
 # compare LABEL HBPINS_COMMAND CAT_COMMAND PEAK_COMMAND...
-# Both commands run through the shell, whose start-up hyperfine subtracts.
+# hbpins runs without a shell. cat runs through the shell when it has to
+# create its output file as hbpins does; hyperfine subtracts the shell's
+# start-up.
 compare() {
   local label=$1 ours=$2 theirs=$3
   shift 3
-  hyperfine --warmup 20 --min-runs 300 --export-json ours.json "$ours" > /dev/null
-  hyperfine --warmup 20 --min-runs 300 --export-json theirs.json "$theirs" > /dev/null
+  local shell=(-N)
+  [[ $theirs == *">"* ]] && shell=()
+  hyperfine -N --warmup 50 --min-runs 500 --export-json ours.json "$ours" > /dev/null 2>&1
+  hyperfine "${shell[@]}" --warmup 50 --min-runs 500 --export-json theirs.json "$theirs" \
+    > /dev/null 2>&1
   local a b
   a=$(median_seconds ours.json)
   b=$(median_seconds theirs.json)
-  printf '%-32s hbpins %8.3f ms  cat %8.3f ms  ratio %5.2f  peak %5d KiB\n' "$label" \
+  printf '%-30s hbpins %8.3f ms  cat %8.3f ms  ratio %5.2f  peak %5d KiB\n' "$label" \
     "$(echo "$a * 1000" | bc -l)" "$(echo "$b * 1000" | bc -l)" "$(echo "$a / $b" | bc -l)" \
     "$(peak_kib "$@")"
 }

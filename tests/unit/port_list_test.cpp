@@ -63,7 +63,7 @@ class port_list : public ::testing::Test {
   vhdl_entity_type entity;
 };
 
-TEST(vhdl_mode, pull_resistors_and_lvds_polarity_do_not_reach_the_port_mode) {
+TEST(VhdlMode, PullResistorsAndLvdsPolarityDoNotReachThePortMode) {
   EXPECT_EQ(vhdl_mode(direction::se_in_up), vhdl_dir::inp);
   EXPECT_EQ(vhdl_mode(direction::lvds_in_n), vhdl_dir::inp);
   EXPECT_EQ(vhdl_mode(direction::se_out), vhdl_dir::out);
@@ -76,7 +76,7 @@ struct bracket_case {
   const char* message;
 };
 
-TEST_F(port_list, every_bracket_fault_is_one_line_and_no_port) {
+TEST_F(PortList, EveryBracketFaultIsOneLineAndNoPort) {
   const bracket_case cases[] = {
       {"<1>X", "Port <1>X => Name starts with bracket!\n"},
       {"A>1", "Port A>1 => Closing bracket before opening bracket!\n"},
@@ -95,7 +95,7 @@ TEST_F(port_list, every_bracket_fault_is_one_line_and_no_port) {
   }
 }
 
-TEST_F(port_list, index_outside_sixteen_bits_is_a_conversion_failure) {
+TEST_F(PortList, IndexOutsideSixteenBitsIsAConversionFailure) {
   EXPECT_EQ(add_all(entity, {"A<32768>", "A<99999999999999999999>"}),
             "Port A<32768> => Error converting the index to number!\n"
             "Port A<99999999999999999999> => Error converting the index to number!\n");
@@ -103,7 +103,7 @@ TEST_F(port_list, index_outside_sixteen_bits_is_a_conversion_failure) {
   EXPECT_EQ(ports_of(entity), (std::vector{vector("A", vhdl_dir::inp, 7, 32767)}));
 }
 
-TEST_F(port_list, names_become_scalars_and_vectors_over_any_brackets) {
+TEST_F(PortList, NamesBecomeScalarsAndVectorsOverAnyBrackets) {
   EXPECT_EQ(add_all(entity, {"CLK", "QM0_A[2]", "QM0_A(5)", "QM0_A<4]", "QM0_B<3>", "QM0_B<1>",
                              "QM0_B<3>"}),
             "");
@@ -112,7 +112,7 @@ TEST_F(port_list, names_become_scalars_and_vectors_over_any_brackets) {
                          vector("QM0_B", vhdl_dir::inp, 1, 3)}));
 }
 
-TEST_F(port_list, conflicting_signals_are_reported_and_leave_the_first_port) {
+TEST_F(PortList, ConflictingSignalsAreReportedAndLeaveTheFirstPort) {
   std::ostringstream messages;
   add_port(entity, "QM0_B", vhdl_dir::out, messages);
   add_port(entity, "QM0_B", vhdl_dir::out, messages);
@@ -129,7 +129,7 @@ TEST_F(port_list, conflicting_signals_are_reported_and_leave_the_first_port) {
             (std::vector{scalar("QM0_B", vhdl_dir::out), vector("QM0_A", vhdl_dir::inp, 1, 1)}));
 }
 
-TEST_F(port_list, comments_are_stored_unchecked_and_cut_to_32_characters) {
+TEST_F(PortList, CommentsAreStoredUncheckedAndCutTo32Characters) {
   std::ostringstream messages;
   add_port(entity, "<1>X)", vhdl_dir::comment, messages);
   add_port(entity, "CLK", vhdl_dir::comment, messages);
@@ -141,7 +141,7 @@ TEST_F(port_list, comments_are_stored_unchecked_and_cut_to_32_characters) {
                          comment("A comment text of forty characte")}));
 }
 
-TEST_F(port_list, base_names_over_32_characters_are_refused) {
+TEST_F(PortList, BaseNamesOver32CharactersAreRefused) {
   const std::string name_32(32, 'N');
   EXPECT_EQ(add_all(entity, {name_32 + "<1>", name_32 + "X", name_32 + "X<2>"}),
             "Port " + name_32 + "X => Name longer than 32 characters!\n" + "Port " + name_32 +
@@ -149,7 +149,7 @@ TEST_F(port_list, base_names_over_32_characters_are_refused) {
   EXPECT_EQ(ports_of(entity), (std::vector{vector(name_32.c_str(), vhdl_dir::inp, 1, 1)}));
 }
 
-TEST_F(port_list, a_name_held_twice_is_reported_and_the_first_entry_found) {
+TEST_F(PortList, ANameHeldTwiceIsReportedAndTheFirstEntryFound) {
   entity.ports[0] = {"D", vhdl_dir::comment};
   entity.ports[1] = {"Q", vhdl_dir::inp};
   entity.ports[2] = {"D", vhdl_dir::out};
@@ -164,7 +164,7 @@ TEST_F(port_list, a_name_held_twice_is_reported_and_the_first_entry_found) {
   EXPECT_EQ(find_port(entity, "X", messages), -1);
 }
 
-TEST_F(port_list, the_list_never_grows_past_256_entries) {
+TEST_F(PortList, TheListNeverGrowsPast256Entries) {
   std::ostringstream messages;
   for (int i = 0; i < max_ports - 1; ++i) add_port(entity, "c", vhdl_dir::comment, messages);
   add_port(entity, "V<1>", vhdl_dir::out, messages);
@@ -181,7 +181,7 @@ TEST_F(port_list, the_list_never_grows_past_256_entries) {
   EXPECT_EQ(ports_of(entity).back(), vector("V", vhdl_dir::out, 1, 9));
 }
 
-TEST_F(port_list, in_order_reading_goes_once_through_the_entries) {
+TEST_F(PortList, InOrderReadingGoesOnceThroughTheEntries) {
   add_all(entity, {"A", "B<2>", "B<1>"});
   vhdl_port_type port;
   ASSERT_TRUE(first_port(entity, port));
@@ -199,7 +199,7 @@ TEST_F(port_list, in_order_reading_goes_once_through_the_entries) {
   EXPECT_FALSE(first_port(entity, port));
 }
 
-TEST(collect_ports, board_701_with_module_722_on_slot_0) {
+TEST(CollectPorts, Board701WithModule722OnSlot0) {
   hb_module_type config = board_701_with_722();
   std::ostringstream messages;
   collect_ports(config, messages, true, true);
@@ -232,7 +232,7 @@ TEST(collect_ports, board_701_with_module_722_on_slot_0) {
   EXPECT_EQ(ports_of(config.entity).front(), comment("QM722 on slot 0"));
 }
 
-TEST(collect_ports, module_955_gives_its_messages_and_no_entries_each_time) {
+TEST(CollectPorts, Module955GivesItsMessagesAndNoEntriesEachTime) {
   hb_module_type config = empty_board(6, 4);
   put_general_io(config, 2);
   config.slots[2].pins[33].dir = direction::nc;
@@ -256,7 +256,7 @@ TEST(collect_ports, module_955_gives_its_messages_and_no_entries_each_time) {
   EXPECT_EQ(ports_of(config.entity), slot_comments);
 }
 
-TEST(collect_ports, slots_above_the_slot_count_and_of_no_board_are_not_read) {
+TEST(CollectPorts, SlotsAboveTheSlotCountAndOfNoBoardAreNotRead) {
   hb_module_type config = empty_board(9, 8);
   config.slots[7].qm_index = 31;
   std::ostringstream messages;

@@ -43,12 +43,12 @@ std::string repeated(const std::string& text, std::size_t times) {
   return all;
 }
 
-TEST(template_merge, five_line_template) {
+TEST(TemplateMerge, FiveLineTemplate) {
   EXPECT_EQ(merged("X\n  -- QM_BEGIN\nY\n-- QM_END\nZ\n"),
             "X\n" + slot_declarations_722 + "Y\nZ\n");
 }
 
-TEST(template_merge, markers_anywhere_in_the_line_with_exact_case) {
+TEST(TemplateMerge, MarkersAnywhereInTheLineWithExactCase) {
   EXPECT_EQ(merged("port (-- QM_BEGIN here\n"
                    "  -- qm_begin\n"
                    "a -- QM_END b\n"
@@ -59,19 +59,19 @@ TEST(template_merge, markers_anywhere_in_the_line_with_exact_case) {
             slot_declarations_722 + "  -- qm_begin\n" + slot_port_map_722 + "-- QM_BEGI\n-- QM\n");
 }
 
-TEST(template_merge, end_markers_are_dropped_without_pairing) {
+TEST(TemplateMerge, EndMarkersAreDroppedWithoutPairing) {
   EXPECT_EQ(merged("-- QM_MAP_END\nA\n-- QM_END\n-- QM_MAP_BEGIN\nB\n"),
             "A\n" + slot_port_map_722 + "B\n");
 }
 
-TEST(template_merge, every_line_end_is_read_and_written_as_line_feed) {
+TEST(TemplateMerge, EveryLineEndIsReadAndWrittenAsLineFeed) {
   EXPECT_EQ(merged("A\r\nB\r\n\r\nC"), "A\nB\n\nC\n");
   EXPECT_EQ(merged("A\rB\r\rC\r"), "A\nB\n\nC\n");
   EXPECT_EQ(merged("A\r\r\nB\n\rC\r\n"), "A\n\nB\n\nC\n");
   EXPECT_EQ(merged("-- QM_BEGIN\r\nX\r"), slot_declarations_722 + "X\n");
 }
 
-TEST(template_merge, the_end_follows_the_reading) {
+TEST(TemplateMerge, TheEndFollowsTheReading) {
   EXPECT_EQ(merged(""), "\n");
   EXPECT_EQ(merged("\n"), "\n");
   EXPECT_EQ(merged("\r\n"), "\n");
@@ -80,14 +80,14 @@ TEST(template_merge, the_end_follows_the_reading) {
   EXPECT_EQ(merged("X\n\n"), "X\n\n");
 }
 
-TEST(template_merge, a_marker_alone_gives_exactly_its_block) {
+TEST(TemplateMerge, AMarkerAloneGivesExactlyItsBlock) {
   EXPECT_EQ(merged("-- QM_BEGIN"), slot_declarations_722);
   EXPECT_EQ(merged("-- QM_BEGIN\n"), slot_declarations_722);
   EXPECT_EQ(merged("-- QM_MAP_BEGIN\n"), slot_port_map_722);
   EXPECT_EQ(merged("-- QM_END\n"), "");
 }
 
-TEST(template_merge, each_begin_marker_collects_afresh) {
+TEST(TemplateMerge, EachBeginMarkerCollectsAfresh) {
   hb_module_type config = empty_board(1, 4);
   put_general_io(config, 3);
   const std::string empty_slots =
@@ -110,7 +110,7 @@ TEST(template_merge, each_begin_marker_collects_afresh) {
   EXPECT_EQ(both.messages, twice.messages);
 }
 
-TEST(template_merge, long_lines_are_copied_whole) {
+TEST(TemplateMerge, LongLinesAreCopiedWhole) {
   const std::string line_300(300, 'a');
   EXPECT_EQ(merged(line_300 + "\n" + line_300), line_300 + "\n" + line_300 + "\n");
 
@@ -123,7 +123,7 @@ TEST(template_merge, long_lines_are_copied_whole) {
 
 // The template is read in blocks; line ends and markers of a repeated text
 // fall at every offset of a block boundary across the prefix lengths.
-TEST(template_merge, lines_that_straddle_reads_are_whole) {
+TEST(TemplateMerge, LinesThatStraddleReadsAreWhole) {
   struct pattern {
     std::string text;
     std::string output;
@@ -165,7 +165,7 @@ struct failing_sink : std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
 
-TEST(template_merge, a_read_failure_ends_the_merge_and_stays_on_the_template) {
+TEST(TemplateMerge, AReadFailureEndsTheMergeAndStaysOnTheTemplate) {
   hb_module_type config = board_701_with_722();
   failing_source source("A\nB");
   std::istream tmpl(&source);
@@ -176,7 +176,7 @@ TEST(template_merge, a_read_failure_ends_the_merge_and_stays_on_the_template) {
   EXPECT_EQ(out.str().find("B"), std::string::npos);
 }
 
-TEST(template_merge, a_write_failure_comes_out_as_exception) {
+TEST(TemplateMerge, AWriteFailureComesOutAsException) {
   hb_module_type config = board_701_with_722();
   std::istringstream tmpl("A\n-- QM_BEGIN\n");
   failing_sink sink;

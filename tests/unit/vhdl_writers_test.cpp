@@ -31,7 +31,7 @@ std::string port_map_of(const vhdl_entity_type& entity) {
   return out.str();
 }
 
-TEST(vhdl_writers, declaration_file_and_port_map_of_board_701_with_module_722) {
+TEST(VhdlWriters, DeclarationFileAndPortMapOfBoard701WithModule722) {
   hb_module_type config = board_701_with_722();
   std::ostringstream out;
   std::ostringstream messages;
@@ -48,7 +48,7 @@ TEST(vhdl_writers, declaration_file_and_port_map_of_board_701_with_module_722) {
   EXPECT_EQ(messages.str(), "");
 }
 
-TEST(vhdl_writers, names_are_padded_to_the_column_with_at_least_one_blank) {
+TEST(VhdlWriters, NamesArePaddedToTheColumnWithAtLeastOneBlank) {
   vhdl_entity_type entity;
   std::ostringstream messages;
   add_port(entity, std::string(18, 'a'), vhdl_dir::inp, messages);
@@ -67,7 +67,7 @@ TEST(vhdl_writers, names_are_padded_to_the_column_with_at_least_one_blank) {
             "    X                   => X,\n");
 }
 
-TEST(vhdl_writers, vector_bounds_are_right_aligned_in_two_columns) {
+TEST(VhdlWriters, VectorBoundsAreRightAlignedInTwoColumns) {
   vhdl_entity_type entity;
   std::ostringstream messages;
   for (const char* name : {"Z<0>", "W<0>", "W<31>", "H<100>", "H<7>"}) {
@@ -83,7 +83,7 @@ TEST(vhdl_writers, vector_bounds_are_right_aligned_in_two_columns) {
             "    H                   => H,\n");
 }
 
-TEST(vhdl_writers, empty_slots_and_module_955_give_only_comment_lines) {
+TEST(VhdlWriters, EmptySlotsAndModule955GiveOnlyCommentLines) {
   hb_module_type config = empty_board(9, 8);
   put_general_io(config, 1);
   std::ostringstream decl;
@@ -107,7 +107,7 @@ TEST(vhdl_writers, empty_slots_and_module_955_give_only_comment_lines) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 64);
 }
 
-TEST(vhdl_writers, a_configuration_without_board_writes_nothing) {
+TEST(VhdlWriters, AConfigurationWithoutBoardWritesNothing) {
   hb_module_type config;
   std::ostringstream out;
   std::ostringstream messages;
