@@ -57,7 +57,7 @@ std::string add_all(vhdl_entity_type& entity, const std::vector<std::string>& na
   return messages.str();
 }
 
-class port_list : public ::testing::Test {
+class PortList : public ::testing::Test {
  protected:
   void SetUp() override { init(entity); }
   vhdl_entity_type entity;
