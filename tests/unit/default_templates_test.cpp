@@ -13,6 +13,7 @@
 #include "assembly/board_configuration.h"
 #include "output/port_list.h"
 #include "output/vhdl_writers.h"
+#include "run_helper.h"
 
 namespace hbpins {
 namespace {
@@ -58,13 +59,6 @@ std::vector<std::vector<std::string>> board_port_lists(const std::string& templa
   return lists;
 }
 
-std::string read_file(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(DefaultTemplates, BoardPortsMatchTheCatalogue) {
   for (int board : {701, 706, 709, 710, 711}) {
     SCOPED_TRACE(board);
@@ -87,7 +81,7 @@ TEST(DefaultTemplates, BoardPortsMatchTheCatalogue) {
 
     const std::string path =
         std::string(HBPINS_SOURCE_DIR) + "/templates/HB" + std::to_string(board) + "_template.vhd";
-    const auto lists = board_port_lists(read_file(path));
+    const auto lists = board_port_lists(testing::read_file(path));
     ASSERT_EQ(lists.size(), 3u) << "entity, component and port map";
     EXPECT_EQ(lists[0], expected_declarations);
     EXPECT_EQ(lists[1], expected_declarations);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "driver/driver_errors.h"
+#include "run_helper.h"
 
 namespace hbpins {
 namespace {
@@ -38,17 +39,10 @@ class OutputFile : public ::testing::Test {
   fs::path dir_;
 };
 
-std::string contents(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST_F(OutputFile, WritesAndReplacesTheFile) {
   EXPECT_EQ(failure_number(path("a.ucf"), "first\n"), 0);
   EXPECT_EQ(failure_number(path("a.ucf"), "second\n"), 0);
-  EXPECT_EQ(contents(path("a.ucf")), "second\n");
+  EXPECT_EQ(testing::read_file(path("a.ucf")), "second\n");
 }
 
 TEST_F(OutputFile, OpenFailuresCarryTheirNumbers) {
@@ -79,7 +73,7 @@ TEST_F(OutputFile, AFailureWhileWritingRemovesTheHalfWrittenFile) {
     EXPECT_EQ(failure.number, 100);
   }
   EXPECT_FALSE(fs::exists(path("half.vhd")));
-  EXPECT_EQ(contents(path("done.ucf")), "finished earlier\n");
+  EXPECT_EQ(testing::read_file(path("done.ucf")), "finished earlier\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,13 @@ struct run_result {
   int status;
   std::string output;
 };
+
+inline std::string read_file(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 // Runs a command line in-process, as if typed after the program name.
 inline run_result run_line(std::vector<std::string> arguments) {
