@@ -6,14 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "hand_configuration.h"
+#include "configurations.h"
 
 namespace hbpins {
 namespace {
 
-using testing::board_701_with_722;
-using testing::empty_board;
-using testing::put_general_io;
+using testing::assembled;
 
 struct port_view {
   std::string name;
@@ -200,7 +198,7 @@ TEST_F(PortList, InOrderReadingGoesOnceThroughTheEntries) {
 }
 
 TEST(CollectPorts, Board701WithModule722OnSlot0) {
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   std::ostringstream messages;
   collect_ports(config, messages, true, true);
   EXPECT_EQ(messages.str(), "");
@@ -233,10 +231,8 @@ TEST(CollectPorts, Board701WithModule722OnSlot0) {
 }
 
 TEST(CollectPorts, Module955GivesItsMessagesAndNoEntriesEachTime) {
-  hb_module_type config = empty_board(6, 4);
-  put_general_io(config, 2);
-  config.slots[2].pins[33].dir = direction::nc;
-  config.slots[2].pins[34].dir = direction::nc;
+  // Board 706 wires positions 3 to 32.
+  hb_module_type config = assembled(706, {954, 954, 955});
   std::string expected;
   for (int p = 3; p <= 32; ++p) {
     expected += "Port QM<2><" + std::to_string(p) +
@@ -246,18 +242,18 @@ TEST(CollectPorts, Module955GivesItsMessagesAndNoEntriesEachTime) {
                                   comment("Slot 3 is empty")};
 
   std::ostringstream first;
-  collect_ports(config, first, true, true);
+  collect_ports(config, first, false, true);
   EXPECT_EQ(first.str(), expected);
   EXPECT_EQ(ports_of(config.entity), slot_comments);
 
   std::ostringstream second;
-  collect_ports(config, second, true, true);
+  collect_ports(config, second, false, true);
   EXPECT_EQ(second.str(), expected);
   EXPECT_EQ(ports_of(config.entity), slot_comments);
 }
 
 TEST(CollectPorts, SlotsAboveTheSlotCountAndOfNoBoardAreNotRead) {
-  hb_module_type config = empty_board(9, 8);
+  hb_module_type config = assembled(709, {});
   config.slots[7].qm_index = 31;
   std::ostringstream messages;
   collect_ports(config, messages, false, true);
@@ -265,7 +261,7 @@ TEST(CollectPorts, SlotsAboveTheSlotCountAndOfNoBoardAreNotRead) {
   EXPECT_EQ(ports_of(config.entity).back(), comment("QM731 on slot 7"));
 
   config.hb_index = 0;
-  collect_ports(config, messages, true, true);
+  collect_ports(config, messages, false, true);
   EXPECT_EQ(port_count(config.entity), 0);
   EXPECT_EQ(messages.str(), "");
 }

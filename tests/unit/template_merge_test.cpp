@@ -7,14 +7,12 @@
 #include <streambuf>
 #include <string>
 
-#include "hand_configuration.h"
+#include "configurations.h"
 
 namespace hbpins {
 namespace {
 
-using testing::board_701_with_722;
-using testing::empty_board;
-using testing::put_general_io;
+using testing::assembled;
 using testing::slot_declarations_722;
 using testing::slot_port_map_722;
 
@@ -32,7 +30,7 @@ merge_result merge(hb_module_type& config, const std::string& tmpl) {
 }
 
 std::string merged(const std::string& tmpl) {
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   return merge(config, tmpl).out;
 }
 
@@ -88,15 +86,14 @@ TEST(TemplateMerge, AMarkerAloneGivesExactlyItsBlock) {
 }
 
 TEST(TemplateMerge, EachBeginMarkerCollectsAfresh) {
-  hb_module_type config = empty_board(1, 4);
-  put_general_io(config, 3);
+  hb_module_type config = assembled(701, {954, 954, 954, 955});
   const std::string empty_slots =
       "-- Slot 0 is empty\n"
       "-- Slot 1 is empty\n"
       "-- Slot 2 is empty\n";
 
   std::string lost;
-  for (int p = 3; p <= 34; ++p) {
+  for (int p = 3; p <= 33; ++p) {  // position 34 is not wired on board 701
     lost += "Port QM<3><" + std::to_string(p) +
             "> => Closing bracket is not the last character in the name!\n";
   }
@@ -133,7 +130,7 @@ TEST(TemplateMerge, LinesThatStraddleReadsAreWhole) {
       {"x-- QM_MAP_END\r\n", ""}, {"y -- QM_END\n", ""}, {"-- QMX Q\n", "-- QMX Q\n"},
   };
   constexpr std::size_t template_size = 800000;
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   for (const pattern& p : patterns) {
     const std::size_t times = template_size / p.text.size();
     const std::string body = repeated(p.text, times);
@@ -166,7 +163,7 @@ struct failing_sink : std::streambuf {
 };
 
 TEST(TemplateMerge, AReadFailureEndsTheMergeAndStaysOnTheTemplate) {
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   failing_source source("A\nB");
   std::istream tmpl(&source);
   std::ostringstream out;
@@ -177,7 +174,7 @@ TEST(TemplateMerge, AReadFailureEndsTheMergeAndStaysOnTheTemplate) {
 }
 
 TEST(TemplateMerge, AWriteFailureComesOutAsException) {
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   std::istringstream tmpl("A\n-- QM_BEGIN\n");
   failing_sink sink;
   std::ostream out(&sink);

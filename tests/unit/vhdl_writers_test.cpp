@@ -6,16 +6,14 @@
 #include <sstream>
 #include <string>
 
-#include "hand_configuration.h"
+#include "configurations.h"
 #include "output/port_list.h"
 
 namespace hbpins {
 namespace {
 
+using testing::assembled;
 using testing::board_701_declarations;
-using testing::board_701_with_722;
-using testing::empty_board;
-using testing::put_general_io;
 using testing::slot_declarations_722;
 using testing::slot_port_map_722;
 
@@ -32,7 +30,7 @@ std::string port_map_of(const vhdl_entity_type& entity) {
 }
 
 TEST(VhdlWriters, DeclarationFileAndPortMapOfBoard701WithModule722) {
-  hb_module_type config = board_701_with_722();
+  hb_module_type config = assembled(701, {722});
   std::ostringstream out;
   std::ostringstream messages;
   write_declarations(config, out, messages, true, true);
@@ -84,8 +82,7 @@ TEST(VhdlWriters, VectorBoundsAreRightAlignedInTwoColumns) {
 }
 
 TEST(VhdlWriters, EmptySlotsAndModule955GiveOnlyCommentLines) {
-  hb_module_type config = empty_board(9, 8);
-  put_general_io(config, 1);
+  hb_module_type config = assembled(709, {954, 955});
   std::ostringstream decl;
   std::ostringstream map;
   std::ostringstream messages;
