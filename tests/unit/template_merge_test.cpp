@@ -122,7 +122,9 @@ TEST(template_merge, long_lines_are_copied_whole) {
 }
 
 // The template is read in blocks; line ends and markers of a repeated text
-// fall at every offset of a block boundary across the prefix lengths.
+// fall at every offset of a block boundary across the prefix lengths. A lone
+// CR followed by a line whose LF starts the next block must not pass for a
+// CRLF split between blocks.
 TEST(template_merge, lines_that_straddle_reads_are_whole) {
   struct pattern {
     std::string text;
@@ -131,6 +133,7 @@ TEST(template_merge, lines_that_straddle_reads_are_whole) {
   const pattern patterns[] = {
       {"ab\r\n", "ab\n"},         {"ab\r", "ab\n"},      {"a\r\r\n", "a\n\n"},
       {"x-- QM_MAP_END\r\n", ""}, {"y -- QM_END\n", ""}, {"-- QMX Q\n", "-- QMX Q\n"},
+      {"a\rb\n", "a\nb\n"},
   };
   constexpr std::size_t template_size = 800000;
   hb_module_type config = board_701_with_722();
