@@ -11,6 +11,11 @@
 #
 # Afterwards the working directory must hold exactly the files of input/ and
 # files/ (those of files/ replacing those of input/), byte for byte.
+#
+# Built with AddressSanitizer or UndefinedBehaviorSanitizer, a report fails
+# the case whatever the run printed: the sanitizers end the process with a
+# status no case expects, AddressSanitizer writes its reports into the
+# scratch folder, and a report on standard error is looked for as well.
 set -u
 hbpins=$(realpath "$1")
 case_dir=$(realpath "$2")
@@ -23,19 +28,30 @@ mkdir "$work" "$expected"
 [ -d "$case_dir/input" ] && cp -a "$case_dir/input/." "$work/" && cp -a "$case_dir/input/." "$expected/"
 [ -d "$case_dir/files" ] && cp -a "$case_dir/files/." "$expected/"
 
+sanitizer_log=$scratch/sanitizer
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}exitcode=86:log_path=$sanitizer_log"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}exitcode=86:halt_on_error=1:print_stacktrace=1"
+
 args=()
 [ -f "$case_dir/args" ] && mapfile -t args < "$case_dir/args"
 
 cd "$work" || exit 1
 if [ -f "$case_dir/run.sh" ]; then
-  HBPINS=$hbpins bash "$case_dir/run.sh" > "$scratch/stdout"
+  HBPINS=$hbpins bash "$case_dir/run.sh" > "$scratch/stdout" 2> "$scratch/stderr"
 else
-  "$hbpins" "${args[@]}" > "$scratch/stdout"
+  "$hbpins" "${args[@]}" > "$scratch/stdout" 2> "$scratch/stderr"
 fi
 status=$?
 cd "$scratch" || exit 1
+cat "$scratch/stderr" >&2
 
 failed=0
+if compgen -G "$sanitizer_log*" > /dev/null ||
+  grep -q -e 'runtime error:' -e 'Sanitizer' "$scratch/stderr"; then
+  echo "sanitizer report:"
+  cat "$sanitizer_log"* 2> /dev/null
+  failed=1
+fi
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
 if [ "$status" != "$expected_status" ]; then

@@ -77,7 +77,9 @@ std::size_t merge_whole_lines(merge_state& state, std::string_view data) {
   const std::size_t last = last_line_end(data);
   if (last == none) return 0;
   merge_lines(state, data.substr(0, last + 1));
-  state.after_cr = data[last] == '\r';
+  // Only a CR that ends the data can be the first half of a CRLF split
+  // between reads; after a CR inside, the rest of the data starts a line.
+  state.after_cr = data[last] == '\r' && last + 1 == data.size();
   return last + 1;
 }
 

@@ -119,7 +119,9 @@ TEST(TemplateMerge, LongLinesAreCopiedWhole) {
 }
 
 // The template is read in blocks; line ends and markers of a repeated text
-// fall at every offset of a block boundary across the prefix lengths.
+// fall at every offset of a block boundary across the prefix lengths. A lone
+// CR followed by a line whose LF starts the next block must not pass for a
+// CRLF split between blocks.
 TEST(TemplateMerge, LinesThatStraddleReadsAreWhole) {
   struct pattern {
     std::string text;
@@ -128,6 +130,7 @@ TEST(TemplateMerge, LinesThatStraddleReadsAreWhole) {
   const pattern patterns[] = {
       {"ab\r\n", "ab\n"},         {"ab\r", "ab\n"},      {"a\r\r\n", "a\n\n"},
       {"x-- QM_MAP_END\r\n", ""}, {"y -- QM_END\n", ""}, {"-- QMX Q\n", "-- QMX Q\n"},
+      {"a\rb\n", "a\nb\n"},
   };
   constexpr std::size_t template_size = 800000;
   hb_module_type config = assembled(701, {722});
