@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "output/vhdl_writers.h"
 
@@ -120,14 +120,15 @@ void merge_block(merge_state& state, std::string_view data) {
 void merge_template(hb_module_type& config, std::istream& tmpl, std::ostream& out,
                     std::ostream& messages) {
   merge_state state{config, out, messages, {}};
-  std::vector<char> block(block_size);
+  // Left uninitialised: a short template touches only the pages it fills.
+  const auto block = std::make_unique_for_overwrite<char[]>(block_size);
   bool read_any = false;
   while (tmpl) {
-    tmpl.read(block.data(), static_cast<std::streamsize>(block.size()));
+    tmpl.read(block.get(), static_cast<std::streamsize>(block_size));
     const auto got = static_cast<std::size_t>(tmpl.gcount());
     if (got == 0) break;
     read_any = true;
-    merge_block(state, std::string_view(block.data(), got));
+    merge_block(state, std::string_view(block.get(), got));
   }
   if (tmpl.bad()) return;
   // A last line without a line end is copied; a template without a single
