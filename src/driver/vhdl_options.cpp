@@ -58,10 +58,9 @@ void template_input(driver_state& state) {
 
 // -o NAME: the template with the slot ports and the port map inserted.
 void top_file_output(driver_state& state) {
-  const std::string_view typed = take_option_value(state);
-  if (typed.empty()) throw usage_error{"No file name specified!"};
+  // The name is checked before any template is looked for.
+  const std::string name = option_file_name(take_option_value(state), ".vhd");
   if (!state.template_open) open_default_template(state);
-  const std::string name = complete_file_name(typed, ".vhd");
   if (state.verbose)
     state.out << "Insert the QMxxx signals to the template and write VHDL top to " << name << '\n';
   // The template stays marked open after an earlier -o has read and closed it.
