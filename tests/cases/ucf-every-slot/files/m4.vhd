@@ -1,0 +1,90 @@
+    CLK                 : in     std_logic;
+    LED_Back            : out    std_logic;
+    RES_n               : in     std_logic;
+    FXRD_n              : out    std_logic;
+    FXWR_n              : out    std_logic;
+    FXEmpty             : in     std_logic;
+    FXFull              : in     std_logic;
+    FXClk               : out    std_logic;
+    FXAddr              : out    std_logic_vector( 1 downto  0);
+    FXSLOE_n            : out    std_logic;
+    FXPEnd_n            : out    std_logic;
+    FXData              : inout  std_logic_vector( 7 downto  0);
+-- QM728 on slot 0
+    QM0_ADC_CLK         : out    std_logic;
+    QM0_ADC_CVn         : out    std_logic;
+    QM0_ADC_A0          : out    std_logic;
+    QM0_ADC_A1          : out    std_logic;
+    QM0_ADC_DIN         : in     std_logic;
+    QM0_DAC_DOUT        : out    std_logic;
+    QM0_DAC_SYNCn       : out    std_logic;
+    QM0_DAC_CLK         : out    std_logic;
+-- QM730 on slot 1
+    QM1_D               : inout  std_logic_vector(15 downto  0);
+    QM1_READ_n          : out    std_logic;
+    QM1_REQ             : out    std_logic;
+    QM1_Addr            : out    std_logic_vector( 2 downto  0);
+    QM1_CMD_n           : out    std_logic;
+    QM1_CLK             : out    std_logic;
+    QM1_READY           : in     std_logic;
+    QM1_CRE             : out    std_logic;
+    QM1_HISTO           : out    std_logic;
+    QM1_RESET           : out    std_logic;
+    QM1_DAC             : out    std_logic;
+-- QM731 on slot 2
+    QM2_FIN             : out    std_logic_vector( 3 downto  0);
+    QM2_RIN             : out    std_logic_vector( 3 downto  0);
+-- QM733 on slot 3
+    QM3_OPT_IN          : in     std_logic;
+    QM3_OPT_OUT         : out    std_logic;
+-- QM734 on slot 4
+    QM4_IO_RST          : out    std_logic;
+    QM4_D               : inout  std_logic_vector(15 downto  0);
+    QM4_PLL_LOCK        : in     std_logic;
+    QM4_EXT_MCLK        : out    std_logic;
+    QM4_SYNC_CLK_O      : in     std_logic;
+    QM4_SYNC_SMP_E      : out    std_logic;
+    QM4_IO_UPDATE       : out    std_logic;
+    QM4_RAM_SWP_OV      : out    std_logic;
+    QM4_DR_OVER         : out    std_logic;
+    QM4_I2C_SDA         : inout  std_logic;
+    QM4_I2C_SCL         : out    std_logic;
+    QM4_F               : out    std_logic_vector( 1 downto  0);
+    QM4_TX_ENA          : out    std_logic;
+    QM4_PD_CLK          : out    std_logic;
+-- QM735 on slot 5
+    QM5_CLKn            : out    std_logic;
+    QM5_CLKp            : out    std_logic;
+    QM5_DATA            : in     std_logic_vector(13 downto  0);
+    QM5_SPARE           : out    std_logic_vector( 6 downto  0);
+    QM5_RESET           : out    std_logic;
+    QM5_SDA             : inout  std_logic;
+    QM5_SCL             : out    std_logic;
+    QM5_SEn             : out    std_logic;
+    QM5_SDRD            : in     std_logic;
+    QM5_SCLKn           : out    std_logic;
+    QM5_SDATA           : out    std_logic;
+-- QM735 on slot 6
+    QM6_SCL             : out    std_logic;
+    QM6_SDA             : inout  std_logic;
+    QM6_DATA            : in     std_logic_vector(13 downto  0);
+    QM6_GI_GATE         : out    std_logic;
+    QM6_SPARE           : out    std_logic_vector( 3 downto  1);
+    QM6_FREQ            : out    std_logic_vector( 1 downto  0);
+    QM6_CLK_CPU         : out    std_logic;
+    QM6_RESET           : out    std_logic;
+    QM6_SEn             : out    std_logic;
+    QM6_SDRD            : in     std_logic;
+    QM6_SDATA           : out    std_logic;
+    QM6_SCLKn           : out    std_logic;
+    QM6_CLKn            : out    std_logic;
+    QM6_CLKp            : out    std_logic;
+-- QM736 on slot 7
+    QM7_CMP_SE          : in     std_logic_vector( 2 downto  1);
+    QM7_CMP_Dp          : in     std_logic_vector( 2 downto  1);
+    QM7_CMP_Dn          : in     std_logic_vector( 2 downto  1);
+    QM7_SCLK_DAC        : out    std_logic;
+    QM7_SDI_DAC         : out    std_logic;
+    QM7_CS_DACn         : out    std_logic;
+    QM7_LED_CMPn        : out    std_logic_vector( 2 downto  1);
+    QM7_LED_NIMn        : out    std_logic_vector( 2 downto  1);

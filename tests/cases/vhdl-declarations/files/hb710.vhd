@@ -1,0 +1,51 @@
+    HB710_I_CLK100      : in     std_logic;
+    HB710_I_SYSRESET    : in     std_logic;
+    HB710_I_NDS0        : in     std_logic;
+    HB710_I_NDS1        : in     std_logic;
+    HB710_I_NAS         : in     std_logic;
+    HB710_I_NWRITE      : in     std_logic;
+    HB710_I_NLWORD      : in     std_logic;
+    HB710_I_AM          : in     std_logic_vector( 5 downto  0);
+    HB710_I_STD_ADR     : in     std_logic_vector(23 downto 19);
+    HB710_I_IADR        : in     std_logic_vector(18 downto  1);
+    HB710_O_NDTACK      : out    std_logic;
+    HB710_IO_IDAT       : inout  std_logic_vector(31 downto  0);
+    HB710_O_NIRQ1       : out    std_logic;
+    HB710_O_NIRQ2       : out    std_logic;
+    HB710_O_NIRQ3       : out    std_logic;
+    HB710_O_NIRQ4       : out    std_logic;
+    HB710_O_NIRQ5       : out    std_logic;
+    HB710_O_NIRQ6       : out    std_logic;
+    HB710_O_NIRQ7       : out    std_logic;
+    HB710_I_NIACKIN     : in     std_logic;
+    HB710_O_NIACKOUT    : out    std_logic;
+    HB710_O_NEN_BUFF    : out    std_logic;
+    HB710_O_NDAT2VME    : out    std_logic;
+    HB710_I_SWI_ADR     : in     std_logic_vector( 7 downto  0);
+    HB710_O_LED_PWR     : out    std_logic;
+    HB710_O_LED_SEL     : out    std_logic;
+    HB710_O_LED_INT     : out    std_logic;
+    HB710_O_LED_MOD     : out    std_logic;
+-- QM704 on slot 0
+    QM0_INTTL           : in     std_logic_vector( 5 downto  1);
+    QM0_OUTP            : out    std_logic_vector( 5 downto  1);
+    QM0_INECL           : in     std_logic_vector( 5 downto  1);
+    QM0_OE_n            : out    std_logic_vector( 5 downto  1);
+    QM0_LED_n           : out    std_logic_vector( 5 downto  1);
+    QM0_TERM            : out    std_logic_vector( 5 downto  1);
+-- QM739 on slot 1
+    QM1_FPGA_TDI        : in     std_logic;
+    QM1_ACBUS           : inout  std_logic_vector( 7 downto  0);
+    QM1_FPGA_TCK        : in     std_logic;
+    QM1_FPGA_TMS        : in     std_logic;
+    QM1_FPGA_TDO        : out    std_logic;
+    QM1_F_INIT_B        : inout  std_logic;
+    QM1_F_PROG_B        : out    std_logic;
+    QM1_FPGA_DONE       : in     std_logic;
+    QM1_ADBUS           : inout  std_logic_vector( 7 downto  0);
+    QM1_FPGA_CCLK       : in     std_logic;
+    QM1_BCBUS           : inout  std_logic_vector( 5 downto  0);
+    QM1_U_RST           : out    std_logic;
+    QM1_BC6_PROG_E      : inout  std_logic;
+-- Slot 2 is empty
+-- Slot 3 is empty

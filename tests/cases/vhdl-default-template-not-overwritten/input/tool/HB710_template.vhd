@@ -1,4 +1,0 @@
-header
--- QM_BEGIN
--- QM_MAP_BEGIN
-footer

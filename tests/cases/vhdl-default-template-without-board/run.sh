@@ -1,4 +1,0 @@
-mkdir bin && cp "$HBPINS" bin/hbpins
-bin/hbpins -v -o top | sed "s|$PWD/|./|"
-echo "status ${PIPESTATUS[0]}"
-rm -r bin

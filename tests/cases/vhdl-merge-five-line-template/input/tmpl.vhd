@@ -1,5 +1,0 @@
-X
-  -- QM_BEGIN
-Y
--- QM_END
-Z
