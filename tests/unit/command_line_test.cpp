@@ -12,36 +12,18 @@ TEST(CommandLine, NumberReading) {
     bool ok;
     std::uint64_t value;
   } cases[] = {
-      {"710", true, 710},
-      {" +710", true, 710},
-      {"\t 710", true, 710},
-      {"$2C6", true, 710},
-      {"x2c6", true, 710},
-      {"X2C6", true, 710},
-      {"0x2c6", true, 710},
-      {"0X2C6", true, 710},
-      {"%1011000110", true, 710},
-      {"&1306", true, 710},
-      {"0", true, 0},
-      {"007", true, 7},
+      // clang-format off
+      {"710", true, 710}, {" +710", true, 710}, {"\t 710", true, 710}, {"$2C6", true, 710},
+      {"x2c6", true, 710}, {"X2C6", true, 710}, {"0x2c6", true, 710}, {"0X2C6", true, 710},
+      {"%1011000110", true, 710}, {"&1306", true, 710}, {"0", true, 0}, {"007", true, 7},
       {"$FFFFFFFFFFFFFFFF", true, 18446744073709551615u},
       {"18446744073709551615", true, 18446744073709551615u},
-      {"18446744073709551616", false, 0},
-      {"$10000000000000000", false, 0},
-      {"", false, 0},
-      {"  ", false, 0},
-      {"+", false, 0},
-      {"$", false, 0},
-      {"0x", false, 0},
-      {"%", false, 0},
-      {"-1", false, 0},
-      {"12a", false, 0},
-      {"710 ", false, 0},
-      {"+ 710", false, 0},
-      {"++710", false, 0},
-      {"%102", false, 0},
-      {"&8", false, 0},
+      {"18446744073709551616", false, 0}, {"$10000000000000000", false, 0},
+      {"", false, 0}, {"  ", false, 0}, {"+", false, 0}, {"$", false, 0}, {"0x", false, 0},
+      {"%", false, 0}, {"-1", false, 0}, {"12a", false, 0}, {"710 ", false, 0},
+      {"+ 710", false, 0}, {"++710", false, 0}, {"%102", false, 0}, {"&8", false, 0},
       {"$G", false, 0},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const number_reading reading = read_number(c.text);
