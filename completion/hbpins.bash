@@ -1,5 +1,27 @@
 # bash completion for hbpins
 
+# _hbpins_files PATTERN: the files matching PATTERN and the directories that
+# start with the current word, each once, one candidate per line so that a
+# name with blanks stays one word.
+_hbpins_files() {
+  # compgen takes the word as the file name itself: drop the quote it was
+  # opened with, and outside single quotes the backslashes.
+  local escaped=${cur#[\'\"]} plain i
+  plain=$escaped
+  if [[ $cur != \'* ]]; then
+    plain=
+    for ((i = 0; i < ${#escaped}; i++)); do
+      [[ ${escaped:i:1} == \\ ]] && ((++i))
+      plain+=${escaped:i:1}
+    done
+  fi
+  mapfile -t COMPREPLY < <({
+    compgen -f -X "!$1" -- "$plain"
+    compgen -d -- "$plain"
+  } | LC_ALL=C sort -u)
+  compopt -o filenames
+}
+
 _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
@@ -9,26 +31,27 @@ _hbpins() {
     722 724 725 726 727 728 730 731 733 734 735 735-1 736 737 739 740 953 954 955"
   case ${prev,,} in
     -d)
-      COMPREPLY=($(compgen -W "$boards" -- "$cur"))
+      mapfile -t COMPREPLY < <(compgen -W "$boards" -- "$cur")
       return
       ;;
     -s | -s[0-7])
-      COMPREPLY=($(compgen -W "$modules" -- "$cur"))
+      mapfile -t COMPREPLY < <(compgen -W "$modules" -- "$cur")
       return
       ;;
     -u)
-      COMPREPLY=($(compgen -f -X '!*.[uU][cC][fF]' -- "$cur") $(compgen -d -- "$cur"))
+      _hbpins_files '*.[uU][cC][fF]'
       return
       ;;
     -c | -t | -o)
-      COMPREPLY=($(compgen -f -X '!*.vhd' -- "$cur") $(compgen -d -- "$cur"))
+      _hbpins_files '*.vhd'
       return
       ;;
   esac
-  local words="-v -1 -2 -W -d -s -u -c -t -o QMALL"
+  local words="--help --version -v -1 -2 -W -d -s -u -c -t -o QMALL"
   local b m
   for b in $boards; do words+=" HB$b"; done
-  for m in $modules; do [[ $m == 95? ]] || words+=" QM${m%-1}"; done
-  COMPREPLY=($(compgen -W "$words" -- "$cur"))
+  # One QM word per module: the build variants (-1) are chosen after -s.
+  for m in $modules; do [[ $m == *-1 || $m == 95? ]] || words+=" QM$m"; done
+  mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
 }
-complete -o filenames -F _hbpins hbpins
+complete -F _hbpins hbpins

@@ -21,6 +21,16 @@ std::string upper_cased(std::string_view text) {
 // Handles the argument at the index; returns the exit status when the run
 // ends before its last argument.
 std::optional<int> argument_step(driver_state& state) {
+  // Only as whole arguments, in exactly this case; each answers and ends the
+  // run, whatever follows.
+  if (state.args[state.index] == "--help") {
+    print_usage(state.out);
+    return 0;
+  }
+  if (state.args[state.index] == "--version") {
+    print_version(state.out);
+    return 0;
+  }
   const std::string a = upper_cased(state.args[state.index]);
   const std::string_view k = std::string_view(a).substr(0, 2);
   if (k == "-V") {

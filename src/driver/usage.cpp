@@ -3,6 +3,10 @@
 #include "catalogue/board_catalogue.h"
 #include "catalogue/module_catalogue.h"
 
+#ifndef HBPINS_VERSION
+#error "the build defines HBPINS_VERSION, the project version"
+#endif
+
 namespace hbpins {
 
 namespace {
@@ -45,6 +49,10 @@ void print_usage(std::ostream& out) {
          " -o insert the signals in the template and write to a file\n"
          " -u write Xilinx .ucf constraints file\n"
          " or just specify a .ucf output file\n";
+}
+
+void print_version(std::ostream& out) {
+  out << "hbpins " HBPINS_VERSION "\n";
 }
 
 }  // namespace hbpins

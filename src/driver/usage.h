@@ -8,4 +8,7 @@ namespace hbpins {
 // catalogue.
 void print_usage(std::ostream& out);
 
+// One line: the program's name and version.
+void print_version(std::ostream& out);
+
 }  // namespace hbpins

@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and runs the installed hbpins
-# through PATH from another directory: it must find its default templates.
+# Installs hbpins and runs the installed copy through PATH from another
+# directory: it must find its default templates. The link in the bin
+# directory must be relative and listed in the install manifest. Layouts:
+#   the build under test, installed with --prefix;
+#   a build with its own bin directory and an absolute libexec directory,
+#   installed with --prefix, then with DESTDIR and run from the staging tree.
 set -eu
 build_dir=$(realpath "$1")
+source_dir=$(realpath "$(dirname "$0")/../..")
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cmake --install "$build_dir" --prefix "$scratch/prefix" > /dev/null
 mkdir "$scratch/elsewhere"
-cd "$scratch/elsewhere"
+"$build_dir/hbpins" -d 710 -s 722 -t "$source_dir/templates/HB710_template" -o "$scratch/expected"
 
-PATH=$scratch/prefix/bin:$PATH hbpins -d 710 -s 722 -o top
-"$build_dir/hbpins" -d 710 -s 722 -t "$build_dir/HB710_template" -o expected
-cmp top.vhd expected.vhd
+# check BUILD_DIR LINK
+check() {
+  grep -qxF "$2" "$1/install_manifest.txt"
+  [[ $(readlink "$2") != /* ]]
+  (cd "$scratch/elsewhere" && PATH=$(dirname "$2"):$PATH hbpins -d 710 -s 722 -o top)
+  cmp "$scratch/elsewhere/top.vhd" "$scratch/expected.vhd"
+  rm "$scratch/elsewhere/top.vhd"
+  echo "$2 -> $(readlink "$2") found its templates"
+}
+
+cmake --install "$build_dir" --prefix "$scratch/prefix" > /dev/null
+check "$build_dir" "$scratch/prefix/bin/hbpins"
 test -f "$scratch/prefix/share/man/man1/hbpins.1"
 test -f "$scratch/prefix/share/bash-completion/completions/hbpins"
-echo "the installed hbpins found its templates"
+
+odd=$scratch/odd-build
+cmake -S "$source_dir" -B "$odd" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_INSTALL_BINDIR=tools/bin "-DCMAKE_INSTALL_LIBEXECDIR=$scratch/apps" > /dev/null
+cmake --build "$odd" -j2 > /dev/null
+cmake --install "$odd" --prefix "$scratch/odd-prefix" > /dev/null
+check "$odd" "$scratch/odd-prefix/tools/bin/hbpins"
+DESTDIR=$scratch/stage cmake --install "$odd" --prefix /usr > /dev/null
+check "$odd" "$scratch/stage/usr/tools/bin/hbpins"
