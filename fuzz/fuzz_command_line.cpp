@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const int free_before = lowest_free_descriptor();
   std::ostringstream out;
-  const int status = hbpins::run(args, out);
+  const int status = hbpins::run(args, out, out);
   const std::string output = out.str();
   if (lowest_free_descriptor() != free_before) fail("a file left open", output);
   static const std::set<int> statuses = {0, 1, 2, 3, 4, 5, 100, 101, 103};

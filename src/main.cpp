@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv, argv + argc);
-  int status = hbpins::run(args, std::cout);
+  int status = hbpins::run(args, std::cout, std::cerr);
   std::cout.flush();
   if (!std::cout && status == 0) {
     std::cerr << "hbpins: cannot write standard output\n";

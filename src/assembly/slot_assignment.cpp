@@ -34,8 +34,7 @@ void map_general_io(qm_module_type& slot, const qm_array_type& wiring) {
 
 void set_module(qm_module_type& slot, std::uint16_t module, std::uint8_t modification,
                 std::uint8_t slot_number, std::uint8_t board_index, std::ostream& out) {
-  // Only numbers above 700 are module numbers; 700 itself would be index 700.
-  const std::uint16_t index = module > number_base ? module - number_base : module;
+  const std::uint16_t index = module_index(module);
   if (is_supported_module(index))
     slot.qm_index = static_cast<std::uint8_t>(index);
   else

@@ -12,6 +12,10 @@ const module_entry* find_module(std::uint16_t index) {
 
 }  // namespace
 
+std::uint16_t module_index(std::uint16_t number) {
+  return number > number_base ? static_cast<std::uint16_t>(number - number_base) : number;
+}
+
 bool is_supported_module(std::uint16_t index) {
   return find_module(index) != nullptr;
 }

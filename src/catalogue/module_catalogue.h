@@ -8,6 +8,11 @@
 
 namespace hbpins {
 
+// The index of a module number: only numbers above 700 are module numbers,
+// any other number is taken as an index (so 700 itself is index 700, which
+// no module has).
+std::uint16_t module_index(std::uint16_t number);
+
 // Lookups by module index (module number minus 700).
 bool is_supported_module(std::uint16_t index);
 

@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "assembly/board_configuration.h"
+#include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
 #include "driver/driver_branches.h"
 #include "driver/driver_errors.h"
 #include "driver/number_reading.h"
@@ -25,9 +27,14 @@ std::uint16_t board_number_of(std::string_view text) {
   throw usage_error{"Wrong HB type specified!"};
 }
 
+usage_error wrong_modification(std::string_view module) {
+  return {"Wrong modification of QM" + std::string(module) + "!"};
+}
+
 struct module_choice {
   std::uint16_t number = 0;
   std::uint8_t modification = 0;
+  std::string typed;  // the module as typed, for the messages
 };
 
 // "QM704", "704-1", "4": a module number or index with an optional
@@ -39,7 +46,7 @@ module_choice module_choice_of(std::string_view text) {
     const std::string_view suffix = text.substr(dash + 1, 2);
     text = text.substr(0, dash);
     const number_reading reading = read_number(suffix);
-    if (!reading.ok) throw usage_error{"Wrong modification of QM" + std::string(text) + "!"};
+    if (!reading.ok) throw wrong_modification(text);
     choice.modification = static_cast<std::uint8_t>(reading.value);
   }
   const number_reading reading = read_number(text);
@@ -47,7 +54,18 @@ module_choice module_choice_of(std::string_view text) {
   auto n = static_cast<std::uint16_t>(reading.value);
   if (n >= 700 && n <= 955) n = static_cast<std::uint16_t>(n - number_base);
   choice.number = static_cast<std::uint16_t>(n + number_base);
+  choice.typed = text;
   return choice;
+}
+
+// A module the catalogue has, in a variant it has: the modules with two pin
+// tables take modification 0 or 1; the others ignore it.
+void check_module(const module_choice& choice) {
+  const std::uint16_t index = module_index(choice.number);
+  if (!is_supported_module(index))
+    throw usage_error{"Incorrect QM nr " + std::to_string(choice.number)};
+  const std::size_t variants = module_variants(index).size();
+  if (variants > 1 && choice.modification >= variants) throw wrong_modification(choice.typed);
 }
 
 void take_slot_number(driver_state& state, std::string_view digits) {
@@ -63,6 +81,7 @@ void board_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.board_chosen) throw usage_error{"HB type already specified!"};
   const std::string_view text = k == "-D" ? take_option_value(state) : a;
   const std::uint16_t number = board_number_of(text);
+  if (hb_slot_count(number) == 0) throw usage_error{"Incorrect HB nr " + std::to_string(number)};
   select_board(state.config, number, state.out);
   state.board_chosen = true;
   for (std::uint8_t s = 0; s < slot_count(state.config); ++s)
@@ -78,6 +97,7 @@ void module_option(driver_state& state, std::string_view a, std::string_view k) 
   const std::string_view text = k == "-S" ? take_option_value(state) : a;
   const module_choice choice = module_choice_of(text);
   if (state.next_slot >= slot_count(state.config)) throw usage_error{"Wrong QM slot specified!"};
+  check_module(choice);
   place_module(state.config, state.next_slot, choice.number, choice.modification, state.out);
   if (state.verbose)
     state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "

@@ -84,12 +84,12 @@ std::string_view take_option_value(driver_state& state) {
   return {};
 }
 
-int run(std::span<const std::string> args, std::ostream& out) {
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   if (args.size() <= 1) {
     print_usage(out);
     return 1;
   }
-  driver_state state(args, out);
+  driver_state state(args, out, err);
   try {
     return run_arguments(state);
   } catch (const usage_error& error) {

@@ -7,7 +7,7 @@
 namespace hbpins {
 
 // Runs one command line (args[0] is the program path), printing everything to
-// out, and returns the exit status.
-int run(std::span<const std::string> args, std::ostream& out);
+// out and warnings to err, and returns the exit status.
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace hbpins

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/pin_records.h"
 #include "driver/template_file.h"
@@ -14,12 +17,20 @@
 namespace hbpins {
 
 // Everything a run keeps while it reads its arguments from left to right.
+// A regular file by device and inode, whatever the name it is reached by.
+struct file_identity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const file_identity&) const = default;
+};
+
 struct driver_state {
-  driver_state(std::span<const std::string> arguments, std::ostream& output)
-      : args(arguments), out(output) {}
+  driver_state(std::span<const std::string> arguments, std::ostream& output, std::ostream& errors)
+      : args(arguments), out(output), err(errors) {}
 
   std::span<const std::string> args;  // args[0] is the program path
   std::ostream& out;
+  std::ostream& err;  // warnings
 
   std::size_t index = 1;  // the argument being handled
   std::uint8_t next_slot = 0;
@@ -32,6 +43,9 @@ struct driver_state {
   bool template_open = false;
   template_file tmpl;
   hb_module_type config;
+  std::vector<file_identity> written;  // the regular files the outputs wrote
+  bool locations_warned = false;
+  bool vectors_warned = false;
 };
 
 // Moves to the argument after an option and returns it; an option at the end

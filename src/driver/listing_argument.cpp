@@ -1,5 +1,6 @@
 #include "catalogue/module_catalogue.h"
 #include "driver/driver_branches.h"
+#include "driver/driver_errors.h"
 #include "driver/number_reading.h"
 
 namespace hbpins {
@@ -10,7 +11,8 @@ namespace hbpins {
 std::optional<int> listing_argument(driver_state& state, std::string_view a) {
   const std::string_view r = a.substr(2);
   if (const number_reading number = read_number(r); number.ok) {
-    print_module_pinout(state.out, static_cast<std::uint16_t>(number.value), state.layout);
+    const auto module = static_cast<std::uint16_t>(number.value);
+    if (!print_module_pinout(state.out, module, state.layout)) throw usage_error{"Wrong QM Nr.!"};
   } else if (r == "ALL") {
     for (std::uint16_t index = 0; index <= last_listed_index; ++index) {
       if (!is_supported_module(index)) continue;

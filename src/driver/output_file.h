@@ -6,10 +6,11 @@
 
 namespace hbpins {
 
-// Creates (or truncates) the named file, lets write fill it, and closes it.
-// A failure to create, write or close it throws io_failure; so does an
-// io_failure thrown by write. Either way a regular file left half-written is
-// removed, so that no later step of a tool flow picks up a truncated file.
+// Writes the named file through write. A regular file (or a new one) is
+// replaced whole or not at all: a failure, or SIGINT, SIGTERM or SIGHUP,
+// leaves the previous file as it was. Symbolic links, devices and FIFOs are
+// written in place. A failure to create, write or close throws io_failure,
+// and so does an io_failure thrown by write.
 void write_output_file(const std::string& name, const std::function<void(std::ostream&)>& write);
 
 }  // namespace hbpins

@@ -1,6 +1,6 @@
 #include "driver/driver_branches.h"
 #include "driver/file_names.h"
-#include "driver/output_file.h"
+#include "driver/output_guards.h"
 #include "output/ucf_writer.h"
 
 namespace hbpins {
@@ -13,7 +13,8 @@ void ucf_option(driver_state& state, std::string_view k) {
   const std::string name = option_file_name(typed, ".ucf");
   if (state.verbose) state.out << "Write output constraints to " << name << '\n';
   check_not_template(state.tmpl, name);
-  write_output_file(name, [&state](std::ostream& out) { write_ucf(state.config, out); });
+  check_not_written(state, name);
+  write_output(state, name, [&state](std::ostream& out) { write_ucf(state.config, out); });
   state.ucf_written = true;
   ++state.index;
 }

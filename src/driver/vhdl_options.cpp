@@ -1,7 +1,7 @@
 #include "assembly/board_configuration.h"
 #include "driver/driver_branches.h"
 #include "driver/file_names.h"
-#include "driver/output_file.h"
+#include "driver/output_guards.h"
 #include "output/template_merge.h"
 #include "output/vhdl_writers.h"
 
@@ -40,7 +40,8 @@ void declaration_output(driver_state& state) {
   const std::string name = option_file_name(take_option_value(state), ".vhd");
   if (state.verbose) state.out << "Write VHDL signal declarations to " << name << '\n';
   check_not_template(state.tmpl, name);
-  write_output_file(name, [&state](std::ostream& out) {
+  check_not_written(state, name);
+  write_output(state, name, [&state](std::ostream& out) {
     write_declarations(state.config, out, state.out, true, true);
   });
   state.vhdl_written = true;
@@ -63,11 +64,12 @@ void top_file_output(driver_state& state) {
   if (!state.template_open) open_default_template(state);
   if (state.verbose)
     state.out << "Insert the QMxxx signals to the template and write VHDL top to " << name << '\n';
+  check_not_template(state.tmpl, name);
+  check_not_written(state, name);
   // The template stays marked open after an earlier -o has read and closed it.
   if (!state.tmpl.stream.is_open())
     throw io_failure{template_closed_number, "the VHDL template was closed by an earlier -o"};
-  check_not_template(state.tmpl, name);
-  write_output_file(name, [&state](std::ostream& out) { merge_into(state, out); });
+  write_output(state, name, [&state](std::ostream& out) { merge_into(state, out); });
   close_template(state.tmpl);
   state.vhdl_written = true;
   ++state.index;

@@ -126,19 +126,17 @@ std::string pin_lines(const module_pin_table& table, table_format layout) {
 
 }  // namespace
 
-void print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout) {
+bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout) {
   const std::uint16_t index =
       number >= number_base ? static_cast<std::uint16_t>(number - number_base) : number;
-  if (index > last_listed_index || !is_supported_module(index)) {
-    out << "Wrong QM Nr.!\n";
-    return;
-  }
+  if (index > last_listed_index || !is_supported_module(index)) return false;
   out << "QM" << index + number_base << " pin table (direction shown for the QM board!)\n";
   const std::span<const module_pin_table> variants = module_variants(index);
   for (std::size_t variant = 0; variant < variants.size(); ++variant) {
     if (variants.size() > 1) out << "modification " << variant + 1 << '\n';
     print_pin_rows(out, variants[variant], layout);
   }
+  return true;
 }
 
 void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout) {

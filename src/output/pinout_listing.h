@@ -18,8 +18,9 @@ enum class table_format : std::uint8_t {
 // are the test and empty-slot modules.
 inline constexpr std::uint16_t last_listed_index = 252;
 
-// Number is a module number (700 and above) or a module index.
-void print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout);
+// Number is a module number (700 and above) or a module index. False, with
+// nothing printed, for a module the listing refuses.
+bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout);
 
 void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout);
 

@@ -187,6 +187,15 @@ void add_port(vhdl_entity_type& entity, std::string_view text, vhdl_dir mode,
   }
 }
 
+std::optional<vector_bit> vector_bit_of(std::string_view name) {
+  const bracket_scan scan = scan_brackets(name);
+  if (!scan.failure.empty() || scan.open == none) return std::nullopt;
+  const std::size_t index_length = scan.close == none ? 0 : scan.close - scan.open - 1;
+  const auto index = parse_index(name.substr(scan.open + 1, index_length));
+  if (!index || scan.open > max_name_length) return std::nullopt;
+  return vector_bit{name.substr(0, scan.open), *index};
+}
+
 int find_port(const vhdl_entity_type& entity, std::string_view base_name, std::ostream& messages) {
   int found = -1;
   for (int i = 0; i < entity.count; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -22,6 +23,13 @@ void init(vhdl_entity_type& entity);
 // Every problem is one line on messages and leaves the list unchanged.
 void add_port(vhdl_entity_type& entity, std::string_view text, vhdl_dir mode,
               std::ostream& messages);
+
+// The vector a signal name is a bit of, where the name checks take it as one.
+struct vector_bit {
+  std::string_view base_name;
+  std::int16_t index = 0;
+};
+std::optional<vector_bit> vector_bit_of(std::string_view name);
 
 // Entry number of the first port (comments skipped) named exactly base_name,
 // or -1. Every further match is reported on messages.

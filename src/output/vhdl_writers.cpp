@@ -6,6 +6,7 @@
 
 #include "assembly/slot_assignment.h"
 #include "output/port_list.h"
+#include "output/vhdl_names.h"
 
 namespace hbpins {
 
@@ -45,7 +46,7 @@ std::string comment_line(const vhdl_port_type& port) {
 
 std::string declaration_line(const vhdl_port_type& port) {
   if (port.mode == vhdl_dir::comment) return comment_line(port);
-  std::string line = "    " + padded_name(port.name, 19) + " : ";
+  std::string line = "    " + padded_name(vhdl_name(port.name), 19) + " : ";
   line += mode_text(port.mode);
   line += " std_logic";
   if (port.is_vector) {
@@ -57,7 +58,8 @@ std::string declaration_line(const vhdl_port_type& port) {
 
 std::string association_line(const vhdl_port_type& port) {
   if (port.mode == vhdl_dir::comment) return comment_line(port);
-  return "    " + padded_name(port.name, 20) + "=> " + std::string(port.name.view()) + ",\n";
+  const std::string name = vhdl_name(port.name);
+  return "    " + padded_name(name, 20) + "=> " + name + ",\n";
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Merges the default template of every board for configurations that put
-# every module and variant the program lists (and the general-IO modules and
-# an empty slot) on some slot of every board, and analyses each top file with
-# GHDL. Exit status 77 (skipped) where GHDL is not installed.
+# For configurations that put every module and variant the program lists
+# (and the general-IO modules and an empty slot) on some slot of every
+# board, analyses with GHDL the top file merged from the board's default
+# template and the declaration file wrapped in an entity. Exit status 77
+# (skipped) where GHDL is not installed.
 set -u
 hbpins=$(realpath "$1")
 command -v ghdl > /dev/null || { echo "ghdl is not installed: skipped"; exit 77; }
@@ -24,13 +25,16 @@ for board in 701 706 709 710 711; do
     args=(-d "$board")
     for module in "${modules[@]:first:slots}"; do args+=(-s "$module"); done
     runs=$((runs + 1))
-    rm -f top.vhd ./*.cf
-    if ! "$hbpins" "${args[@]}" -o top > hbpins.out || ! ghdl -a --std=93c top.vhd; then
-      echo "the top file of hbpins ${args[*]} -o top fails:"
+    rm -f top.vhd decl.vhd ./*.cf
+    if ! "$hbpins" "${args[@]}" -c decl -o top > hbpins.out 2>&1 || ! ghdl -a --std=93c top.vhd ||
+      ! { echo "library ieee; use ieee.std_logic_1164.all; entity decl is port ("; cat decl.vhd
+        echo "LAST : in std_logic); end entity; architecture a of decl is begin end;"; } > d.vhd ||
+      ! ghdl -a --std=93c d.vhd; then
+      echo "the files of hbpins ${args[*]} -c decl -o top fail:"
       cat hbpins.out
       failures=$((failures + 1))
     fi
   done
 done
-echo "$runs top files analysed, $failures failed"
+echo "$runs configurations analysed, $failures failed"
 [ "$failures" = 0 ]

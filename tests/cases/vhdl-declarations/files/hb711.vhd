@@ -13,9 +13,9 @@
     SDCARD_CMD          : out    std_logic;
     SDCARD_DA           : inout  std_logic_vector( 3 downto  0);
     SDCARD_WP           : in     std_logic;
-    ACBUS_              : inout  std_logic_vector( 7 downto  0);
-    ADBUS_              : inout  std_logic_vector( 7 downto  0);
-    BCBUS_              : inout  std_logic_vector( 6 downto  0);
+    \ACBUS_\            : inout  std_logic_vector( 7 downto  0);
+    \ADBUS_\            : inout  std_logic_vector( 7 downto  0);
+    \BCBUS_\            : inout  std_logic_vector( 6 downto  0);
     USB_RSTP            : inout  std_logic;
     SFP1_DETECT         : in     std_logic;
     SFP1_I2C_SCL        : out    std_logic;

@@ -1,0 +1,48 @@
+#include "driver/output_guards.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "driver/driver_errors.h"
+#include "driver/output_file.h"
+#include "output/pin_conflicts.h"
+
+namespace hbpins {
+
+namespace {
+
+std::optional<file_identity> regular_file_identity(const std::string& name) {
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return file_identity{info.st_dev, info.st_ino};
+}
+
+// A conflict looks the same at every output once the modules are placed, so
+// each kind is told once.
+void warn(driver_state& state, bool& warned, std::string_view what, const std::string& places) {
+  if (warned || places.empty()) return;
+  state.err << "hbpins: warning: " << what << places << '\n';
+  warned = true;
+}
+
+}  // namespace
+
+void check_not_written(const driver_state& state, const std::string& name) {
+  const std::optional<file_identity> file = regular_file_identity(name);
+  if (file && std::find(state.written.begin(), state.written.end(), *file) != state.written.end())
+    throw usage_error{"Output file already written in this run!"};
+}
+
+void write_output(driver_state& state, const std::string& name,
+                  const std::function<void(std::ostream&)>& write) {
+  warn(state, state.locations_warned,
+       "more than one signal on an FPGA location: ", shared_locations(state.config));
+  warn(state, state.vectors_warned,
+       "vector bits that no signal provides: ", missing_vector_bits(state.config));
+  write_output_file(name, write);
+  if (const std::optional<file_identity> file = regular_file_identity(name))
+    state.written.push_back(*file);
+}
+
+}  // namespace hbpins

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "driver/driver_state.h"
+
+namespace hbpins {
+
+// Refuses an output onto a regular file that an earlier output of this run
+// wrote: two outputs never land in one file. Devices may take several.
+void check_not_written(const driver_state& state, const std::string& name);
+
+// Warns of the board's pin conflicts (once each per run), writes the output
+// file through write and remembers it.
+void write_output(driver_state& state, const std::string& name,
+                  const std::function<void(std::ostream&)>& write);
+
+}  // namespace hbpins

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "catalogue/pin_records.h"
+
+namespace hbpins {
+
+// Faults of an assembled board that its files would carry into the tool
+// flow, looked at over the board signals and every slot. Each gives the
+// places it found, separated by ", ", or an empty text.
+
+// Every FPGA location (as the UCF file writes it) that carries more than one
+// signal, with the signals: "A2 (BCBUS_<5> BCBUS_<6>)".
+std::string shared_locations(const hb_module_type& config);
+
+// Every bit inside the range of a vector port that no signal provides, so
+// that the VHDL declares a pin the UCF file does not place: "QM0_LEDn<16>".
+std::string missing_vector_bits(const hb_module_type& config);
+
+}  // namespace hbpins

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hbpins {
+
+// The name as the VHDL files write it: as it is where it is a basic
+// identifier, otherwise as an extended identifier between backslashes (board
+// 711's ACBUS_ ends in an underscore, which a basic identifier may not).
+std::string vhdl_name(std::string_view name);
+
+}  // namespace hbpins

@@ -1,0 +1,7 @@
+X
+-- Slot 0 is empty
+-- Slot 1 is empty
+-- Slot 2 is empty
+-- Slot 3 is empty
+Y
+Z
