@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "assembly/board_configuration.h"
+#include "output/port_list.h"
 #include "output/template_merge.h"
 #include "output/vhdl_writers.h"
 
@@ -22,22 +22,20 @@ using namespace hbpins;
 
 constexpr std::size_t read_size = std::size_t{1} << 18;
 
-struct placement {
+struct module_on_slot {
   std::uint16_t module;
-  std::uint16_t modification = 0;
+  std::uint8_t modification = 0;
 };
 
-hb_module_type configured(std::uint16_t board, std::initializer_list<placement> modules) {
-  hb_module_type config;
-  std::ostringstream ignored;
-  if (board != 0) select_board(config, board, ignored);
+pin_list configured(std::uint16_t board, std::initializer_list<module_on_slot> modules) {
+  board_configuration config;
+  if (board != 0) select_board(config, board);
   std::uint16_t slot = 0;
-  for (const placement& p : modules)
-    place_module(config, slot++, p.module, p.modification, ignored);
-  return config;
+  for (const module_on_slot& m : modules) place_module(config, slot++, m.module, m.modification);
+  return resolve_pins(config);
 }
 
-hb_module_type configurations[] = {
+const pin_list configurations[] = {
     configured(701, {{722}}),
     configured(711, {{955}, {714}, {714}, {714}, {714}, {714}, {714}}),
     configured(0, {}),
@@ -46,7 +44,7 @@ hb_module_type configurations[] = {
 
 // Line by line over the whole text: LF, CR and CRLF end a line; a last line
 // without a line end counts, and an empty text is one empty line.
-__attribute__((no_sanitize("coverage"))) void reference_merge(hb_module_type& config,
+__attribute__((no_sanitize("coverage"))) void reference_merge(const pin_list& pins,
                                                               std::string_view text,
                                                               std::ostream& out,
                                                               std::ostream& messages) {
@@ -54,9 +52,9 @@ __attribute__((no_sanitize("coverage"))) void reference_merge(hb_module_type& co
     std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
     const std::string_view line = text.substr(start, end - start);
     if (line.find("-- QM_BEGIN") != std::string_view::npos)
-      write_declarations(config, out, messages, false, true);
+      write_declarations(collect_ports(pins, false, true, messages), out);
     else if (line.find("-- QM_MAP_BEGIN") != std::string_view::npos)
-      write_port_map(config, out, messages);
+      write_port_map(collect_ports(pins, false, true, messages), out);
     else if (line.find("-- QM_END") == line.npos && line.find("-- QM_MAP_END") == line.npos)
       out << line << '\n';
     if (end == text.size()) break;
@@ -70,7 +68,7 @@ __attribute__((no_sanitize("coverage"))) void reference_merge(hb_module_type& co
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  hb_module_type& config = configurations[data[0] & 3];
+  const pin_list& pins = configurations[data[0] & 3];
   std::string text;
   if ((data[0] & 4) != 0) {
     const std::size_t offset = (std::size_t{data[0]} >> 3) << 8 | data[1];
@@ -81,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream tmpl(text);
   std::ostringstream out, messages, want_out, want_messages;
-  merge_template(config, tmpl, out, messages);
-  reference_merge(config, text, want_out, want_messages);
+  merge_template(pins, tmpl, out, messages);
+  reference_merge(pins, text, want_out, want_messages);
   if (out.view() != want_out.view() || messages.view() != want_messages.view()) {
     std::fprintf(stderr, "fuzz_template_merge: the merge differs from the plain one\n");
     std::abort();

@@ -1,56 +1,35 @@
 #include "assembly/board_configuration.h"
 
-#include "assembly/slot_assignment.h"
 #include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
 
 namespace hbpins {
 
-void select_board(hb_module_type& config, std::uint16_t number, std::ostream& out) {
+bool select_board(board_configuration& config, std::uint16_t number) {
   // Only numbers above 700 are board numbers; 700 itself is no index.
   const std::uint16_t index = number > number_base ? number - number_base : number;
-  if (index <= 255 && find_board(static_cast<std::uint8_t>(index)) != nullptr) {
-    config.hb_index = static_cast<std::uint8_t>(index);
-  } else {
-    out << "Incorrect HB nr " << number << '\n';
-    config.hb_index = rejected_board_index;
-  }
-  for (std::uint8_t s = 0; s < slot_count(config); ++s)
-    set_module(config.slots[s], empty_module_index, 0, s, config.hb_index, out);
-  load_board_signals(config);
+  if (index > 255 || find_board(static_cast<std::uint8_t>(index)) == nullptr) return false;
+  config = board_configuration{static_cast<std::uint8_t>(index), {}};
+  return true;
 }
 
-void load_board_signals(hb_module_type& config) {
-  for (pin_type& signal : config.board_signals) signal.dir = direction::nc;
-  config.board_signal_count = 0;
-  const board_entry* board = find_board(config.hb_index);
-  if (board == nullptr) return;
-  for (std::span<const pin_type> table : board->signal_tables) {
-    for (const pin_type& row : table) {
-      if (config.board_signal_count >= config.board_signals.size()) return;
-      config.board_signals[config.board_signal_count++] = row;
-    }
-  }
+placement place_module(board_configuration& config, std::uint16_t slot, std::uint16_t module,
+                       std::uint8_t modification) {
+  if (slot >= slot_count(config)) return placement::no_such_slot;
+  const std::uint16_t index = module_index(module);
+  if (!is_supported_module(index)) return placement::no_such_module;
+  const std::size_t variants = module_variants(index).size();
+  if (variants > 1 && modification >= variants) return placement::no_such_variant;
+  config.slots[slot] = {static_cast<std::uint8_t>(index), modification};
+  return placement::done;
 }
 
-void place_module(hb_module_type& config, std::uint16_t slot, std::uint16_t module,
-                  std::uint16_t modification, std::ostream& out) {
-  // A slot the board does not have is ignored; the driver checks every slot
-  // before it places a module.
-  if (slot >= slot_count(config) || slot >= config.slots.size()) return;
-  set_module(config.slots[slot], module, static_cast<std::uint8_t>(modification),
-             static_cast<std::uint8_t>(slot), config.hb_index, out);
+std::uint8_t slot_count(const board_configuration& config) {
+  return hb_slot_count(config.board_index);
 }
 
-std::uint8_t slot_count(const hb_module_type& config) {
-  return hb_slot_count(config.hb_index);
-}
-
-std::uint16_t board_number(const hb_module_type& config) {
-  return static_cast<std::uint16_t>(config.hb_index + number_base);
-}
-
-std::uint16_t module_number(const qm_module_type& slot) {
-  return static_cast<std::uint16_t>(slot.qm_index + number_base);
+std::uint16_t board_number(const board_configuration& config) {
+  return static_cast<std::uint16_t>(config.board_index + number_base);
 }
 
 }  // namespace hbpins

@@ -1,27 +1,39 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <ostream>
 
 #include "catalogue/pin_records.h"
 
 namespace hbpins {
 
-// Chooses the board by number (or index) and empties every slot it has; a
-// number the catalogue does not know leaves a board without slots. Messages
-// go to out.
-void select_board(hb_module_type& config, std::uint16_t number, std::ostream& out);
+// A module on a slot: its index (number minus 700) and the modification
+// typed after its number.
+struct placed_slot {
+  std::uint8_t module_index = empty_module_index;
+  std::uint8_t modification = 0;
+};
 
-// Resets the board signals and appends the tables of the selected board.
-void load_board_signals(hb_module_type& config);
+// The board a run assembles and the module on each of its slots. Board
+// index 0 means that no board has been chosen.
+struct board_configuration {
+  std::uint8_t board_index = 0;
+  std::array<placed_slot, max_slots> slots;
+};
 
-// Puts module number `module` with its modification on a slot; a slot at or
-// above the slot count is refused without effect.
-void place_module(hb_module_type& config, std::uint16_t slot, std::uint16_t module,
-                  std::uint16_t modification, std::ostream& out);
+// Chooses the board by number (701, ...) or index (1, ...) and empties all
+// its slots; false, with nothing changed, for a board the catalogue lacks.
+bool select_board(board_configuration& config, std::uint16_t number);
 
-std::uint8_t slot_count(const hb_module_type& config);
-std::uint16_t board_number(const hb_module_type& config);
-std::uint16_t module_number(const qm_module_type& slot);
+enum class placement { done, no_such_slot, no_such_module, no_such_variant };
+
+// Puts a module (by number, or by index below 700) on a slot, checked in
+// this order: the slot, the module, the variant. The modules with two pin
+// tables take modification 0 or 1; the others ignore it.
+placement place_module(board_configuration& config, std::uint16_t slot, std::uint16_t module,
+                       std::uint8_t modification);
+
+std::uint8_t slot_count(const board_configuration& config);
+std::uint16_t board_number(const board_configuration& config);
 
 }  // namespace hbpins

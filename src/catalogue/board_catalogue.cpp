@@ -40,9 +40,4 @@ std::string_view loc_prefix(std::uint8_t index) {
   return entry == nullptr ? std::string_view() : entry->loc_prefix;
 }
 
-pinout_qm_type connector_table(std::uint8_t index) {
-  const board_entry* entry = find_board(index);
-  return entry == nullptr ? pinout_qm_type() : entry->connectors;
-}
-
 }  // namespace hbpins

@@ -14,7 +14,7 @@ struct board_entry {
   // Written before every location in the UCF file: boards with package pin
   // numbers need "P181", ball names stand as they are.
   std::string_view loc_prefix;
-  pinout_qm_type connectors;
+  connector_table connectors;
   std::span<const std::span<const pin_type>> signal_tables;  // appended in order
 };
 
@@ -25,8 +25,5 @@ const board_entry* find_board(std::uint8_t index);
 std::uint8_t hb_slot_count(std::uint16_t board);
 
 std::string_view loc_prefix(std::uint8_t index);
-
-// One qm_array_type per slot; empty for a board the catalogue does not know.
-pinout_qm_type connector_table(std::uint8_t index);
 
 }  // namespace hbpins

@@ -4,12 +4,12 @@
 
 namespace hbpins {
 
-// Connector tables: one qm_array_type per slot (connector_tables.cpp).
-extern const qm_array_type hb701_connectors[4];
-extern const qm_array_type hb706_connectors[4];
-extern const qm_array_type hb709_connectors[8];
-extern const qm_array_type hb710_connectors[4];
-extern const qm_array_type hb711_connectors[8];
+// Connector tables: one slot_wiring per slot (connector_tables.cpp).
+extern const slot_wiring hb701_connectors[4];
+extern const slot_wiring hb706_connectors[4];
+extern const slot_wiring hb709_connectors[8];
+extern const slot_wiring hb710_connectors[4];
+extern const slot_wiring hb711_connectors[8];
 
 // Board signal tables (board_signal_tables.cpp). Board 711 has five.
 extern const pin_type hb701_signals[15];

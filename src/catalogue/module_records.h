@@ -18,7 +18,7 @@ struct qm_pin_row_type {
 
 // Row k of a table sits on connector position first_position + k.
 struct module_pin_table {
-  std::uint8_t first_position = first_position;
+  std::uint8_t first_position = hbpins::first_position;
   std::span<const qm_pin_row_type> rows;
 };
 

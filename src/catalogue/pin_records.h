@@ -5,7 +5,6 @@
 #include <span>
 
 #include "catalogue/fixed_text.h"
-#include "catalogue/vhdl_records.h"
 
 namespace hbpins {
 
@@ -29,6 +28,7 @@ enum class direction : std::uint32_t {
 using name_text = fixed_text<32>;
 using loc_text = fixed_text<4>;
 
+// A signal with its FPGA location, as the board signal tables hold them.
 struct pin_type {
   name_text name;
   loc_text loc;  // package pin number ("181") or ball name ("AF14")
@@ -53,37 +53,18 @@ struct position_array {
 
 // The FPGA location behind each connector position of one slot; "0" where the
 // board does not wire the position to the FPGA.
-using qm_array_type = position_array<loc_text>;
+using slot_wiring = position_array<loc_text>;
 
-// A board's connector table, one entry per slot. It is a read-only view of
-// the constant catalogue, so nothing needs releasing.
-using pinout_qm_type = std::span<const qm_array_type>;
+// A board's wiring of all its slots, one entry per slot: a view of the
+// constant catalogue.
+using connector_table = std::span<const slot_wiring>;
 
 inline constexpr int max_slots = 8;
-inline constexpr int max_board_signals = 100;
 
 // Board and module numbers are held as the number minus 700 in one byte.
 inline constexpr int number_base = 700;
-inline constexpr std::uint8_t rejected_board_index = 255;
 inline constexpr std::uint8_t general_io_named_index = 253;  // module 953
 inline constexpr std::uint8_t empty_module_index = 254;      // module 954
 inline constexpr std::uint8_t general_io_index = 255;        // module 955
-
-struct qm_module_type {
-  std::uint8_t hb_index = 0;
-  std::uint8_t qm_index = 0;
-  std::uint8_t modification = 0;
-  std::uint8_t slot = 0;
-  position_array<pin_type> pins;
-};
-
-// The one board configuration of a run.
-struct hb_module_type {
-  std::uint8_t hb_index = 0;
-  std::uint16_t board_signal_count = 0;
-  vhdl_entity_type entity;
-  std::array<qm_module_type, max_slots> slots;
-  std::array<pin_type, max_board_signals> board_signals;
-};
 
 }  // namespace hbpins

@@ -1,25 +1,34 @@
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string_view>
 
 #include "driver/driver_state.h"
 
 namespace hbpins {
 
-// The branches of the argument step. A is the upper-cased argument, K its
-// first two characters. Each advances the argument index past what it used.
+// What a branch of the argument step did: how many arguments it used (the
+// option, and its value if it takes one), and whether it ended the run with
+// status 0.
+struct step_result {
+  std::size_t used = 1;
+  bool ends_run = false;
+};
 
-// QM<number> or QMALL before a board is chosen; returns the exit status when
-// the listing ends the run.
-std::optional<int> listing_argument(driver_state& state, std::string_view a);
+// The branches. A is the upper-cased argument, K its first two characters.
 
-void board_option(driver_state& state, std::string_view a, std::string_view k);
-void module_option(driver_state& state, std::string_view a, std::string_view k);
+// QM<number>, or QMALL, which ends the run, before a board is chosen.
+step_result listing_argument(driver_state& state, std::string_view a);
 
-void ucf_option(driver_state& state, std::string_view k);
-void declaration_output(driver_state& state);
-void template_input(driver_state& state);
-void top_file_output(driver_state& state);
+step_result board_option(driver_state& state, std::string_view a, std::string_view k);
+step_result module_option(driver_state& state, std::string_view a, std::string_view k);
+
+// -t NAME, accepted at any point, also before the board.
+step_result template_input(driver_state& state);
+
+// An output option of the output table: -u, -c, -o or -p, or a bare name
+// ending in ".ucf". False, with nothing done, when A is none of them.
+bool is_output_argument(std::string_view a, std::string_view k);
+step_result output_argument(driver_state& state, std::string_view a, std::string_view k);
 
 }  // namespace hbpins

@@ -10,13 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/pin_records.h"
+#include "assembly/board_configuration.h"
 #include "driver/template_file.h"
 #include "output/pinout_listing.h"
 
 namespace hbpins {
 
-// Everything a run keeps while it reads its arguments from left to right.
 // A regular file by device and inode, whatever the name it is reached by.
 struct file_identity {
   dev_t device = 0;
@@ -24,6 +23,7 @@ struct file_identity {
   bool operator==(const file_identity&) const = default;
 };
 
+// Everything a run keeps while it reads its arguments from left to right.
 struct driver_state {
   driver_state(std::span<const std::string> arguments, std::ostream& output, std::ostream& errors)
       : args(arguments), out(output), err(errors) {}
@@ -37,19 +37,18 @@ struct driver_state {
   table_format layout = table_format::text1c;
   bool board_chosen = false;
   bool verbose = false;
-  bool vhdl_written = false;
-  bool ucf_written = false;
+  bool placement_closed = false;  // an output was written: no more modules
   // Stays set after -o has closed the template, until the next -t.
   bool template_open = false;
   template_file tmpl;
-  hb_module_type config;
+  board_configuration config;
   std::vector<file_identity> written;  // the regular files the outputs wrote
   bool locations_warned = false;
   bool vectors_warned = false;
 };
 
-// Moves to the argument after an option and returns it; an option at the end
-// of the command line gets an empty text.
-std::string_view take_option_value(driver_state& state);
+// The argument after the option at the index; empty at the end of the
+// command line.
+std::string_view option_value(const driver_state& state);
 
 }  // namespace hbpins

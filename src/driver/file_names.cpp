@@ -19,28 +19,28 @@ std::string complete_file_name(std::string_view name, std::string_view extension
 }
 
 std::string option_file_name(std::string_view typed, std::string_view extension) {
-  if (typed.empty()) throw usage_error{"No file name specified!"};
+  if (typed.empty()) throw usage_error("No file name specified!");
   return complete_file_name(typed, extension);
 }
 
-int open_error_number(int error) {
+exit_status open_error_status(int error) {
   switch (error) {
     case ENOENT:
-      return 2;
+      return exit_status::not_found;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-      return 3;
+      return exit_status::bad_path;
     case EMFILE:
     case ENFILE:
-      return 4;
+      return exit_status::too_many_files;
     default:
-      return 5;
+      return exit_status::denied;
   }
 }
 
-io_failure open_failure(const std::string& name, int error) {
-  return {open_error_number(error), "cannot open " + name + ": " + std::strerror(error)};
+run_failure open_failure(const std::string& name, int error) {
+  return {open_error_status(error), "cannot open " + name + ": " + std::strerror(error)};
 }
 
 }  // namespace hbpins

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/driver_errors.h"
+#include "driver/run_failure.h"
 
 namespace hbpins {
 
@@ -16,9 +16,9 @@ std::string complete_file_name(std::string_view name, std::string_view extension
 // usage error rather than a hidden file named only by its extension.
 std::string option_file_name(std::string_view typed, std::string_view extension);
 
-// The input/output error number of a failed open or create (errno value).
-int open_error_number(int error);
+// The exit status of a failed open or create (errno value).
+exit_status open_error_status(int error);
 
-io_failure open_failure(const std::string& name, int error);
+run_failure open_failure(const std::string& name, int error);
 
 }  // namespace hbpins

@@ -9,14 +9,12 @@
 #include <cstring>
 #include <fstream>
 
-#include "driver/driver_errors.h"
 #include "driver/file_names.h"
+#include "driver/run_failure.h"
 
 namespace hbpins {
 
 namespace {
-
-constexpr int write_error_number = 101;
 
 // The temporary file being written, for the signal handler: a fixed buffer,
 // so that the handler only reads memory and calls unlink.
@@ -58,10 +56,10 @@ struct signals_blocked {
   ~signals_blocked() { ::sigprocmask(SIG_SETMASK, &previous, nullptr); }
 };
 
-io_failure write_failure(const std::string& name, int error) {
+run_failure write_failure(const std::string& name, int error) {
   std::string what = "cannot write " + name;
   if (error != 0) what += std::string(": ") + std::strerror(error);
-  return {write_error_number, what};
+  return {exit_status::write, what};
 }
 
 void write_to(std::ofstream& file, const std::string& name,

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "assembly/pin_list.h"
 #include "driver/driver_state.h"
 
 namespace hbpins {
@@ -12,9 +13,13 @@ namespace hbpins {
 // wrote: two outputs never land in one file. Devices may take several.
 void check_not_written(const driver_state& state, const std::string& name);
 
-// Warns of the board's pin conflicts (once each per run), writes the output
-// file through write and remembers it.
-void write_output(driver_state& state, const std::string& name,
+// Warns of the board's pin conflicts (each kind once per run), writes the
+// output file through write and remembers it.
+void write_output(driver_state& state, const pin_list& pins, const std::string& name,
                   const std::function<void(std::ostream&)>& write);
+
+// The same for an output to standard output.
+void write_to_stdout(driver_state& state, const pin_list& pins,
+                     const std::function<void(std::ostream&)>& write);
 
 }  // namespace hbpins

@@ -6,8 +6,8 @@
 #include <array>
 #include <cerrno>
 
-#include "driver/driver_errors.h"
 #include "driver/file_names.h"
+#include "driver/run_failure.h"
 
 namespace hbpins {
 
@@ -59,7 +59,7 @@ bool is_open_template(const template_file& tmpl, const std::string& name) {
 }
 
 void check_not_template(const template_file& tmpl, const std::string& name) {
-  if (is_open_template(tmpl, name)) throw usage_error{"Output file is the VHDL template!"};
+  if (is_open_template(tmpl, name)) throw usage_error("Output file is the VHDL template!");
 }
 
 }  // namespace hbpins

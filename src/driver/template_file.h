@@ -22,7 +22,7 @@ struct template_file {
 // tell.
 std::string program_directory(std::string_view program_path);
 
-// Opens the template for reading; throws io_failure when it cannot.
+// Opens the template for reading; throws run_failure when it cannot.
 void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalogue/pin_records.h"
+#include "assembly/pin_list.h"
 
 namespace hbpins {
 
@@ -12,10 +12,10 @@ namespace hbpins {
 
 // Every FPGA location (as the UCF file writes it) that carries more than one
 // signal, with the signals: "A2 (BCBUS_<5> BCBUS_<6>)".
-std::string shared_locations(const hb_module_type& config);
+std::string shared_locations(const pin_list& pins);
 
 // Every bit inside the range of a vector port that no signal provides, so
 // that the VHDL declares a pin the UCF file does not place: "QM0_LEDn<16>".
-std::string missing_vector_bits(const hb_module_type& config);
+std::string missing_vector_bits(const pin_list& pins);
 
 }  // namespace hbpins

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/direction_table.h"
 #include "catalogue/module_catalogue.h"
 
 namespace hbpins {
@@ -23,33 +24,11 @@ constexpr pin_texts power_pin = {"+5V", "in", "power"};
 constexpr pin_texts ground_pin = {"GND", "in", "power"};
 constexpr pin_texts unused_pin = {"-", "-", "NC"};
 
-// The table stores directions seen from the FPGA; the module drives what the
-// FPGA receives, so every direction is turned round.
+// An unconnected row shows "-" in place of its name "NC".
 pin_texts signal_texts(const qm_pin_row_type& row) {
-  const std::string_view name = row.name.view();
-  switch (row.dir) {
-    case direction::se_in:
-    case direction::se_in_up:
-    case direction::se_in_dn:
-      return {name, "out", "LVTTL"};
-    case direction::se_out:
-      return {name, "in", "LVTTL"};
-    case direction::se_bidir:
-    case direction::se_bidir_up:
-    case direction::se_bidir_dn:
-      return {name, "bidir", "LVTTL"};
-    case direction::lvds_in_p:
-      return {name, "out", "LVDS_p"};
-    case direction::lvds_in_n:
-      return {name, "out", "LVDS_n"};
-    case direction::lvds_out_p:
-      return {name, "in", "LVDS_p"};
-    case direction::lvds_out_n:
-      return {name, "in", "LVDS_n"};
-    case direction::nc:
-      break;
-  }
-  return unused_pin;
+  const direction_entry& dir = direction_info(row.dir);
+  const std::string_view label = row.dir == direction::nc ? "-" : row.name.view();
+  return {label, dir.listing_direction, dir.listing_standard};
 }
 
 pin_texts connector_pin_texts(const module_pin_table& table, int pin) {

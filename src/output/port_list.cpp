@@ -6,15 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "assembly/board_configuration.h"
-#include "assembly/slot_assignment.h"
-
 namespace hbpins {
 
 namespace {
 
 constexpr std::size_t none = std::string_view::npos;
-constexpr std::size_t max_name_length = decltype(vhdl_port_type::name){}.chars.size();
+constexpr std::size_t max_name_length = decltype(vhdl_port::name){}.chars.size();
 
 bool is_open_bracket(char c) {
   return c == '(' || c == '<' || c == '[';
@@ -83,24 +80,22 @@ void report(std::ostream& messages, std::string_view text, std::string_view mess
   messages << "Port " << text << " => " << message << '\n';
 }
 
-void append(vhdl_entity_type& entity, std::string_view text, const vhdl_port_type& port,
-            std::ostream& messages) {
-  if (entity.count >= max_ports) {
+void append(port_list& list, std::string_view text, const vhdl_port& port, std::ostream& messages) {
+  if (list.ports.size() >= max_ports) {
     report(messages, text, "Port list full, entry dropped!");
     return;
   }
-  entity.ports[entity.count] = port;
-  ++entity.count;
+  list.ports.push_back(port);
 }
 
-void merge_element(vhdl_port_type& port, std::string_view base_name, bool is_vector,
-                   std::int16_t index, vhdl_dir mode, std::ostream& messages) {
+void merge_element(vhdl_port& port, std::string_view base_name, bool is_vector, std::int16_t index,
+                   vhdl_dir mode, std::ostream& messages) {
   if (port.is_vector != is_vector) {
     messages << "Error! " << base_name << " declared once as scalar, once as vector!\n";
   } else if (!is_vector) {
     messages << "Error! " << base_name << " declared twice as scalar!\n";
   } else if (port.mode != mode) {
-    messages << "Error! " << base_name << '<' << int_to_text(index)
+    messages << "Error! " << base_name << '<' << index
              << "> has different direction from the rest!\n";
   } else {
     port.low = std::min(port.low, index);
@@ -108,52 +103,26 @@ void merge_element(vhdl_port_type& port, std::string_view base_name, bool is_vec
   }
 }
 
-void collect_slot(vhdl_entity_type& entity, const qm_module_type& slot, std::uint8_t number,
-                  std::ostream& messages) {
-  const std::string slot_text = int_to_text(number);
-  if (slot.qm_index < empty_module_index) {
-    const auto module = static_cast<std::int16_t>(module_number(slot));
-    add_port(entity, "QM" + int_to_text(module) + " on slot " + slot_text, vhdl_dir::comment,
+// A slot's ports, after a comment line that names what the slot holds; the
+// general-IO module 955 has neither.
+void collect_slot(port_list& list, const pin_group& group, std::ostream& messages) {
+  const std::string slot = std::to_string(group.slot);
+  if (group.kind == group_kind::module)
+    add_port(list, "QM" + std::to_string(group.module) + " on slot " + slot, vhdl_dir::comment,
              messages);
-  } else if (slot.qm_index == empty_module_index) {
-    add_port(entity, "Slot " + slot_text + " is empty", vhdl_dir::comment, messages);
-  }
-  for (int position = first_position; position <= last_position; ++position) {
-    const pin_type& pin = slot.pins[position];
-    if (pin.dir != direction::nc) add_port(entity, pin.name, vhdl_mode(pin.dir), messages);
-  }
+  else if (group.kind == group_kind::empty)
+    add_port(list, "Slot " + slot + " is empty", vhdl_dir::comment, messages);
+  for (const resolved_pin& pin : group.pins) add_port(list, pin.name, pin.dir->mode, messages);
 }
 
 }  // namespace
 
-vhdl_dir vhdl_mode(direction dir) {
-  switch (dir) {
-    case direction::se_out:
-    case direction::lvds_out_p:
-    case direction::lvds_out_n:
-      return vhdl_dir::out;
-    case direction::se_bidir:
-    case direction::se_bidir_up:
-    case direction::se_bidir_dn:
-      return vhdl_dir::inout;
-    default:
-      return vhdl_dir::inp;
-  }
-}
-
-void init(vhdl_entity_type& entity) {
-  entity.ports.fill(vhdl_port_type{});
-  entity.count = 0;
-  entity.cursor = 0;
-}
-
-void add_port(vhdl_entity_type& entity, std::string_view text, vhdl_dir mode,
-              std::ostream& messages) {
-  vhdl_port_type port;
+void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostream& messages) {
+  vhdl_port port;
   port.mode = mode;
   if (mode == vhdl_dir::comment) {
     port.name = text;
-    append(entity, text, port, messages);
+    append(list, text, port, messages);
     return;
   }
   const bracket_scan scan = scan_brackets(text);
@@ -179,11 +148,12 @@ void add_port(vhdl_entity_type& entity, std::string_view text, vhdl_dir mode,
     return;
   }
   port.name = base_name;
-  const int found = find_port(entity, base_name, messages);
+  const int found = find_port(list, base_name, messages);
   if (found < 0) {
-    append(entity, text, port, messages);
+    append(list, text, port, messages);
   } else {
-    merge_element(entity.ports[found], base_name, port.is_vector, port.low, mode, messages);
+    merge_element(list.ports[static_cast<std::size_t>(found)], base_name, port.is_vector, port.low,
+                  mode, messages);
   }
 }
 
@@ -196,13 +166,21 @@ std::optional<vector_bit> vector_bit_of(std::string_view name) {
   return vector_bit{name.substr(0, scan.open), *index};
 }
 
-int find_port(const vhdl_entity_type& entity, std::string_view base_name, std::ostream& messages) {
+std::string port_name_of(std::string_view name) {
+  const bracket_scan scan = scan_brackets(name);
+  if (!scan.failure.empty()) return {};
+  if (scan.open == none) return name.size() > max_name_length ? std::string() : std::string(name);
+  const std::optional<vector_bit> bit = vector_bit_of(name);
+  return bit ? std::string(bit->base_name) : std::string();
+}
+
+int find_port(const port_list& list, std::string_view base_name, std::ostream& messages) {
   int found = -1;
-  for (int i = 0; i < entity.count; ++i) {
-    const vhdl_port_type& port = entity.ports[i];
+  for (std::size_t i = 0; i < list.ports.size(); ++i) {
+    const vhdl_port& port = list.ports[i];
     if (port.mode == vhdl_dir::comment || port.name.view() != base_name) continue;
     if (found < 0) {
-      found = i;
+      found = static_cast<int>(i);
     } else {
       messages << "Same name " << base_name << " found more than once!\n";
     }
@@ -210,34 +188,16 @@ int find_port(const vhdl_entity_type& entity, std::string_view base_name, std::o
   return found;
 }
 
-std::uint16_t port_count(const vhdl_entity_type& entity) {
-  return entity.count;
-}
-
-bool first_port(vhdl_entity_type& entity, vhdl_port_type& port) {
-  entity.cursor = 0;
-  return next_port(entity, port);
-}
-
-bool next_port(vhdl_entity_type& entity, vhdl_port_type& port) {
-  if (entity.cursor >= entity.count) return false;
-  port = entity.ports[entity.cursor];
-  ++entity.cursor;
-  return true;
-}
-
-void collect_ports(hb_module_type& config, std::ostream& messages, bool with_board_signals,
-                   bool with_slots) {
-  init(config.entity);
-  if (with_board_signals) {
-    for (const pin_type& pin : config.board_signals) {
-      if (pin.dir != direction::nc) add_port(config.entity, pin.name, vhdl_mode(pin.dir), messages);
-    }
-  }
-  if (!with_slots) return;
-  const std::uint8_t slots = std::min<std::uint8_t>(slot_count(config), max_slots);
-  for (std::uint8_t s = 0; s < slots; ++s)
-    collect_slot(config.entity, config.slots[s], s, messages);
+port_list collect_ports(const pin_list& pins, bool with_board_signals, bool with_slots,
+                        std::ostream& messages) {
+  port_list list;
+  if (with_board_signals)
+    for (const resolved_pin& pin : pins.board_signals().pins)
+      add_port(list, pin.name, pin.dir->mode, messages);
+  if (with_slots)
+    for (std::size_t g = 1; g < pins.groups.size(); ++g)
+      collect_slot(list, pins.groups[g], messages);
+  return list;
 }
 
 }  // namespace hbpins

@@ -1,28 +1,50 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "catalogue/pin_records.h"
-#include "catalogue/vhdl_records.h"
+#include "assembly/pin_list.h"
+#include "catalogue/fixed_text.h"
 
 namespace hbpins {
 
-// Port mode of a pin direction. Pull-ups, pull-downs and the LVDS polarity do
-// not reach the VHDL. `nc` pins carry no port and are skipped before this is
-// asked; it answers `inp` for them.
-vhdl_dir vhdl_mode(direction dir);
+// One port of the VHDL files, or a line of comment text.
+struct vhdl_port {
+  fixed_text<32> name;  // the port name (a vector's base name), or the comment
+  vhdl_dir mode = vhdl_dir::inp;
+  std::int16_t low = 0;  // the range of a vector port
+  std::int16_t high = 0;
+  bool is_vector = false;
+};
 
-// Empties all 256 entries and both counters.
-void init(vhdl_entity_type& entity);
+inline constexpr std::size_t max_ports = 256;
+
+// The ports of an assembled board, each where its first signal was met: a
+// scalar per plain signal name, a vector per family of indexed names
+// (QM0_DIN<1> to QM0_DIN<5> make QM0_DIN, 5 down to 1).
+struct port_list {
+  std::vector<vhdl_port> ports;
+};
+
+// The board's signals and/or each slot's, the slots headed by a comment.
+// Names the checks refuse are left out, each with one line on messages.
+port_list collect_ports(const pin_list& pins, bool with_board_signals, bool with_slots,
+                        std::ostream& messages);
 
 // A `comment` entry is stored as it is. Any other text is checked as a signal
 // name and becomes a new port, or widens the vector port it is an element of.
-// Every problem is one line on messages and leaves the list unchanged.
-void add_port(vhdl_entity_type& entity, std::string_view text, vhdl_dir mode,
-              std::ostream& messages);
+// Every problem is one line on messages and leaves the list unchanged; the
+// list never grows past max_ports.
+void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostream& messages);
+
+// Entry number of the first port (comments skipped) named exactly base_name,
+// or -1. Every further match is reported on messages.
+int find_port(const port_list& list, std::string_view base_name, std::ostream& messages);
 
 // The vector a signal name is a bit of, where the name checks take it as one.
 struct vector_bit {
@@ -31,20 +53,7 @@ struct vector_bit {
 };
 std::optional<vector_bit> vector_bit_of(std::string_view name);
 
-// Entry number of the first port (comments skipped) named exactly base_name,
-// or -1. Every further match is reported on messages.
-int find_port(const vhdl_entity_type& entity, std::string_view base_name, std::ostream& messages);
-
-std::uint16_t port_count(const vhdl_entity_type& entity);
-
-// In-order reading: copy the entry at the cursor to port and advance; false,
-// with port untouched, once the cursor has reached the count.
-bool first_port(vhdl_entity_type& entity, vhdl_port_type& port);
-bool next_port(vhdl_entity_type& entity, vhdl_port_type& port);
-
-// Rebuilds config.entity from the board signals and/or the slots of the
-// selected board. Name-check messages go to messages.
-void collect_ports(hb_module_type& config, std::ostream& messages, bool with_board_signals,
-                   bool with_slots);
+// The port a signal name belongs to; empty where the checks refuse the name.
+std::string port_name_of(std::string_view name);
 
 }  // namespace hbpins

@@ -3,7 +3,7 @@
 #include <istream>
 #include <ostream>
 
-#include "catalogue/pin_records.h"
+#include "assembly/pin_list.h"
 
 namespace hbpins {
 
@@ -12,7 +12,7 @@ namespace hbpins {
 // holding "-- QM_MAP_BEGIN" by the slot port map, and lines holding "-- QM_END"
 // or "-- QM_MAP_END" are dropped. Name-check messages go to messages. A read
 // failure is left in tmpl's state; write failures come from out.
-void merge_template(hb_module_type& config, std::istream& tmpl, std::ostream& out,
+void merge_template(const pin_list& pins, std::istream& tmpl, std::ostream& out,
                     std::ostream& messages);
 
 }  // namespace hbpins

@@ -2,30 +2,46 @@
 
 #include <string>
 
-#include "assembly/board_configuration.h"
-#include "catalogue/board_catalogue.h"
-
 namespace hbpins {
 
 namespace {
 
+// The I/O standard with its pull resistor: "LVTTL | PULLUP".
+std::string io_standard(const direction_entry& dir) {
+  std::string text(dir.standard);
+  if (dir.pull == "up") text += " | PULLUP";
+  if (dir.pull == "down") text += " | PULLDOWN";
+  return text;
+}
+
 // NET "name"<blanks> LOC = "P181"<blanks>| IOSTANDARD = LVTTL ;
-// The blanks put LOC in column 39 for names up to 31 characters and the bar
-// after a location field of five characters, prefix not counted.
-void write_constraint(std::ostream& out, const pin_type& pin, std::string_view prefix) {
-  std::string line = "NET \"";
-  line += pin.name.view();
-  line += '"';
-  line.append(pad_count(32, pin.name.size()), ' ');
-  line += " LOC = \"";
-  line += prefix;
-  line += pin.loc.view();
-  line += '"';
-  line.append(5 - pin.loc.size(), ' ');
-  line += "| IOSTANDARD = ";
-  line += io_standard(pin.dir);
-  line += " ;\n";
+// The blanks put LOC in column 39 for names up to 31 characters (a longer
+// one gets one blank) and the bar after a location field of five
+// characters, the location prefix not counted.
+void write_constraint(std::ostream& out, const resolved_pin& pin, std::size_t prefix_length) {
+  std::string line = "NET \"" + pin.name + '"';
+  line.append(pin.name.size() < 32 ? 32 - pin.name.size() : 1, ' ');
+  line += " LOC = \"" + pin.location + '"';
+  line.append(5 - (pin.location.size() - prefix_length), ' ');
+  line += "| IOSTANDARD = " + io_standard(*pin.dir) + " ;\n";
   out << line;
+}
+
+void write_heading(std::ostream& out, const pin_group& group) {
+  const int slot = group.slot;
+  switch (group.kind) {
+    case group_kind::module:
+      out << "# QM" << group.module << " on slot " << slot << '\n';
+      break;
+    case group_kind::general_io:
+      out << "# unspecified QM-Module on slot " << slot << '\n';
+      break;
+    case group_kind::empty:
+      out << "# Empty slot " << slot << '\n';
+      break;
+    case group_kind::board_signals:
+      break;
+  }
 }
 
 void write_timing(std::ostream& out, std::string_view clock_net) {
@@ -36,51 +52,15 @@ void write_timing(std::ostream& out, std::string_view clock_net) {
 
 }  // namespace
 
-std::string_view io_standard(direction dir) {
-  switch (dir) {
-    case direction::se_in_up:
-    case direction::se_bidir_up:
-      return "LVTTL | PULLUP";
-    case direction::se_in_dn:
-    case direction::se_bidir_dn:
-      return "LVTTL | PULLDOWN";
-    case direction::lvds_in_p:
-    case direction::lvds_in_n:
-    case direction::lvds_out_p:
-    case direction::lvds_out_n:
-      return "LVDS_25";
-    default:
-      return "LVTTL";
+void write_ucf(const pin_list& pins, std::ostream& out) {
+  out << "# HB" << pins.board << '\n';
+  const std::size_t prefix_length = pins.location_prefix.size();
+  for (const pin_group& group : pins.groups) {
+    write_heading(out, group);
+    for (const resolved_pin& pin : group.pins) write_constraint(out, pin, prefix_length);
   }
-}
-
-std::size_t pad_count(std::size_t width, std::size_t length) {
-  return length >= width ? 1 : width - length;
-}
-
-void write_slot_ucf(const qm_module_type& slot, std::ostream& out) {
-  if (slot.qm_index == empty_module_index) {
-    out << "# Empty slot " << int{slot.slot} << '\n';
-    return;
-  }
-  if (slot.qm_index == general_io_index)
-    out << "# unspecified QM-Module on slot " << int{slot.slot} << '\n';
-  else
-    out << "# QM" << module_number(slot) << " on slot " << int{slot.slot} << '\n';
-  const std::string_view prefix = loc_prefix(slot.hb_index);
-  for (int position = first_position; position <= last_position; ++position)
-    if (slot.pins[position].dir != direction::nc)
-      write_constraint(out, slot.pins[position], prefix);
-}
-
-void write_ucf(const hb_module_type& config, std::ostream& out) {
-  const std::string_view clock_net = config.board_signals[0].name.view();
-  out << "# HB" << board_number(config) << '\n';
-  const std::string_view prefix = loc_prefix(config.hb_index);
-  for (const pin_type& signal : config.board_signals)
-    if (signal.dir != direction::nc) write_constraint(out, signal, prefix);
-  for (int s = 0; s < slot_count(config); ++s) write_slot_ucf(config.slots[s], out);
-  write_timing(out, clock_net);
+  const std::vector<resolved_pin>& board_signals = pins.board_signals().pins;
+  write_timing(out, board_signals.empty() ? std::string_view() : board_signals.front().name);
 }
 
 }  // namespace hbpins

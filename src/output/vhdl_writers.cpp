@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "assembly/slot_assignment.h"
 #include "output/port_list.h"
 #include "output/vhdl_names.h"
 
@@ -35,16 +34,16 @@ std::string padded_name(std::string_view name, std::size_t width) {
 
 // Right-aligned in two columns; a longer number takes the room it needs.
 std::string bound_text(std::int16_t value) {
-  std::string text = int_to_text(value);
+  std::string text = std::to_string(value);
   if (text.size() < 2) text.insert(0, 2 - text.size(), ' ');
   return text;
 }
 
-std::string comment_line(const vhdl_port_type& port) {
+std::string comment_line(const vhdl_port& port) {
   return "-- " + std::string(port.name.view()) + '\n';
 }
 
-std::string declaration_line(const vhdl_port_type& port) {
+std::string declaration_line(const vhdl_port& port) {
   if (port.mode == vhdl_dir::comment) return comment_line(port);
   std::string line = "    " + padded_name(vhdl_name(port.name), 19) + " : ";
   line += mode_text(port.mode);
@@ -56,7 +55,7 @@ std::string declaration_line(const vhdl_port_type& port) {
   return line;
 }
 
-std::string association_line(const vhdl_port_type& port) {
+std::string association_line(const vhdl_port& port) {
   if (port.mode == vhdl_dir::comment) return comment_line(port);
   const std::string name = vhdl_name(port.name);
   return "    " + padded_name(name, 20) + "=> " + name + ",\n";
@@ -64,23 +63,12 @@ std::string association_line(const vhdl_port_type& port) {
 
 }  // namespace
 
-void write_declarations(hb_module_type& config, std::ostream& out, std::ostream& messages,
-                        bool with_board_signals, bool with_slots) {
-  collect_ports(config, messages, with_board_signals, with_slots);
-  write_decl_lines(config.entity, out);
+void write_declarations(const port_list& list, std::ostream& out) {
+  for (const vhdl_port& port : list.ports) out << declaration_line(port);
 }
 
-void write_port_map(hb_module_type& config, std::ostream& out, std::ostream& messages) {
-  collect_ports(config, messages, false, true);
-  write_map_lines(config.entity, out);
-}
-
-void write_decl_lines(const vhdl_entity_type& entity, std::ostream& out) {
-  for (int i = 0; i < entity.count; ++i) out << declaration_line(entity.ports[i]);
-}
-
-void write_map_lines(const vhdl_entity_type& entity, std::ostream& out) {
-  for (int i = 0; i < entity.count; ++i) out << association_line(entity.ports[i]);
+void write_port_map(const port_list& list, std::ostream& out) {
+  for (const vhdl_port& port : list.ports) out << association_line(port);
 }
 
 }  // namespace hbpins

@@ -95,8 +95,8 @@ TEST(Catalogue, BoardsWireEachLocationOnce) {
 // Board 706 is board 701 with the slots in another order and positions 33
 // and 34 left to its own signals.
 TEST(Catalogue, Board706HasTheSlotsOf701) {
-  const pinout_qm_type hb701 = find_board(1)->connectors;
-  const pinout_qm_type hb706 = find_board(6)->connectors;
+  const connector_table hb701 = find_board(1)->connectors;
+  const connector_table hb706 = find_board(6)->connectors;
   const int slot_of_701[] = {0, 3, 1, 2};
   for (int s = 0; s < 4; ++s)
     for (int p = first_position; p <= 32; ++p)

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "assembly/board_configuration.h"
 #include "output/port_list.h"
 #include "output/vhdl_writers.h"
 
@@ -55,12 +54,12 @@ std::vector<line_list> board_port_lists(std::ifstream&& tmpl) {
 TEST(DefaultTemplates, BoardPortsMatchTheCatalogue) {
   for (int board : {701, 706, 709, 710, 711}) {
     SCOPED_TRACE(board);
-    hb_module_type config;
+    board_configuration config;
+    select_board(config, static_cast<std::uint16_t>(board));
     std::ostringstream messages, declarations, associations;
-    select_board(config, static_cast<std::uint16_t>(board), messages);
-    write_declarations(config, declarations, messages, true, false);
-    collect_ports(config, messages, true, false);
-    write_map_lines(config.entity, associations);
+    const port_list ports = collect_ports(resolve_pins(config), true, false, messages);
+    write_declarations(ports, declarations);
+    write_port_map(ports, associations);
     EXPECT_EQ(messages.str(), "");
     const std::string path =
         std::string(HBPINS_SOURCE_DIR) + "/templates/HB" + std::to_string(board) + "_template.vhd";

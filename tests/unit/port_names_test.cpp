@@ -18,8 +18,7 @@ namespace {
 // "#" makes a comment, with "~" for a blank) and returns the messages, then
 // the declarations and the port map of the list.
 std::string collected(const std::string& signals) {
-  vhdl_entity_type entity;
-  init(entity);
+  port_list list;
   std::ostringstream out;
   std::istringstream words(signals);
   for (std::string word; words >> word;) {
@@ -28,10 +27,10 @@ std::string collected(const std::string& signals) {
     if (word.starts_with("io:")) mode = vhdl_dir::inout, word.erase(0, 3);
     if (word.starts_with("#")) mode = vhdl_dir::comment, word.erase(0, 1);
     std::replace(word.begin(), word.end(), '~', ' ');
-    add_port(entity, word, mode, out);
+    add_port(list, word, mode, out);
   }
-  write_decl_lines(entity, out);
-  write_map_lines(entity, out);
+  write_declarations(list, out);
+  write_port_map(list, out);
   return out.str();
 }
 
@@ -103,7 +102,7 @@ TEST(PortNames, ChecksAndMerging) {
 
 TEST(PortNames, TheListNeverGrowsPast256Entries) {
   std::string signals;
-  for (int i = 1; i < max_ports; ++i) signals += "#c ";
+  for (std::size_t i = 1; i < max_ports; ++i) signals += "#c ";
   const std::string full = collected(signals + "out:V<1> out:V<9> S #Slot");
   EXPECT_TRUE(
       full.starts_with("Port S => Port list full, entry dropped!\n"
@@ -112,15 +111,10 @@ TEST(PortNames, TheListNeverGrowsPast256Entries) {
 }
 
 TEST(PortNames, ANameHeldTwiceIsReported) {
-  vhdl_entity_type entity;
-  init(entity);
-  entity.ports[0] = {"D", vhdl_dir::comment};
-  entity.ports[1] = {"D", vhdl_dir::out};
-  entity.ports[2] = {"D", vhdl_dir::inp};
-  entity.count = 3;
+  const port_list list{{{"D", vhdl_dir::comment}, {"D", vhdl_dir::out}, {"D", vhdl_dir::inp}}};
   std::ostringstream messages;
-  EXPECT_EQ(find_port(entity, "D", messages), 1);
-  EXPECT_EQ(find_port(entity, "d", messages), -1);
+  EXPECT_EQ(find_port(list, "D", messages), 1);
+  EXPECT_EQ(find_port(list, "d", messages), -1);
   EXPECT_EQ(messages.str(), "Same name D found more than once!\n");
 }
 

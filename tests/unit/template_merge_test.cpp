@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "assembly/board_configuration.h"
+#include "output/port_list.h"
 #include "output/vhdl_writers.h"
 
 namespace hbpins {
@@ -13,13 +13,12 @@ namespace {
 
 // Board 701 with module 733 on slot 0: short blocks, and the declaration
 // block differs from the port map.
-hb_module_type& config() {
-  static hb_module_type board = [] {
-    hb_module_type made;
-    std::ostringstream messages;
-    select_board(made, 701, messages);
-    place_module(made, 0, 733, 0, messages);
-    return made;
+const pin_list& pins() {
+  static const pin_list board = [] {
+    board_configuration config;
+    select_board(config, 701);
+    place_module(config, 0, 733, 0);
+    return resolve_pins(config);
   }();
   return board;
 }
@@ -28,15 +27,15 @@ std::string merged(const std::string& tmpl) {
   std::istringstream in(tmpl);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(config(), in, out, messages);
+  merge_template(pins(), in, out, messages);
   return out.str();
 }
 
 // "<D>" stands for the declaration block, "<M>" for the port map.
 std::string expanded(std::string text) {
   std::ostringstream declarations, port_map, messages;
-  write_declarations(config(), declarations, messages, false, true);
-  write_port_map(config(), port_map, messages);
+  write_declarations(collect_ports(pins(), false, true, messages), declarations);
+  write_port_map(collect_ports(pins(), false, true, messages), port_map);
   for (std::size_t at; (at = text.find("<D>")) != std::string::npos;)
     text.replace(at, 3, declarations.str());
   for (std::size_t at; (at = text.find("<M>")) != std::string::npos;)

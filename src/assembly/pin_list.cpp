@@ -1,0 +1,87 @@
+#include "assembly/pin_list.h"
+
+#include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
+
+namespace hbpins {
+
+namespace {
+
+// A connector position that the board leaves unconnected carries no signal,
+// whatever the module puts there.
+bool is_wired(const loc_text& location) {
+  return location.view() != "0";
+}
+
+resolved_pin make_pin(std::string name, std::string_view prefix, const loc_text& loc, int position,
+                      direction dir) {
+  return {std::move(name), std::string(prefix) + std::string(loc.view()),
+          static_cast<std::uint8_t>(position), &direction_info(dir)};
+}
+
+// The table's rows on consecutive positions from its first one; every
+// signal named after its slot: "QM" + slot + "_" + the module's name.
+void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view prefix,
+                   const module_pin_table& table) {
+  const std::string slot_prefix = "QM" + std::to_string(group.slot) + "_";
+  int position = table.first_position;
+  for (const qm_pin_row_type& row : table.rows) {
+    if (position > last_position) break;
+    if (is_wired(wiring[position]) && row.dir != direction::nc) {
+      name_text name(slot_prefix + std::string(row.name.view()));
+      group.pins.push_back(
+          make_pin(std::string(name.view()), prefix, wiring[position], position, row.dir));
+    }
+    ++position;
+  }
+}
+
+// Module 955: one bidirectional signal on every wired position, named after
+// the slot and the position: "QM<" + slot + "><" + position + ">".
+void map_general_io(pin_group& group, const slot_wiring& wiring, std::string_view prefix) {
+  for (int k = first_position; k <= last_position; ++k) {
+    if (!is_wired(wiring[k])) continue;
+    std::string name = "QM<" + std::to_string(group.slot) + "><" + std::to_string(k) + ">";
+    group.pins.push_back(make_pin(std::move(name), prefix, wiring[k], k, direction::se_bidir));
+  }
+}
+
+pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_slot& placed) {
+  pin_group group;
+  group.slot = slot;
+  group.module = static_cast<std::uint16_t>(placed.module_index + number_base);
+  const slot_wiring& wiring = board.connectors[slot];
+  if (placed.module_index == empty_module_index) {
+    group.kind = group_kind::empty;
+  } else if (placed.module_index == general_io_index) {
+    group.kind = group_kind::general_io;
+    map_general_io(group, wiring, board.loc_prefix);
+  } else {
+    group.kind = group_kind::module;
+    group.has_variants = module_variants(placed.module_index).size() > 1;
+    group.variant = group.has_variants ? placed.modification : 0;
+    if (const auto table = lookup_module_table(placed.module_index, placed.modification))
+      map_pin_table(group, wiring, board.loc_prefix, *table);
+  }
+  return group;
+}
+
+}  // namespace
+
+pin_list resolve_pins(const board_configuration& config) {
+  pin_list list;
+  list.board = board_number(config);
+  list.groups.emplace_back();
+  const board_entry* board = find_board(config.board_index);
+  if (board == nullptr) return list;
+  list.location_prefix = board->loc_prefix;
+  for (std::span<const pin_type> table : board->signal_tables)
+    for (const pin_type& signal : table)
+      list.groups.front().pins.push_back(
+          make_pin(std::string(signal.name.view()), board->loc_prefix, signal.loc, 0, signal.dir));
+  for (std::uint8_t s = 0; s < board->slot_count; ++s)
+    list.groups.push_back(slot_group(*board, s, config.slots[s]));
+  return list;
+}
+
+}  // namespace hbpins

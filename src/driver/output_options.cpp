@@ -1,0 +1,150 @@
+// The output options, one row each: what the option is called, how its file
+// is named, what it needs, and which writer fills the file from the
+// assembled board's pin list.
+
+#include <fstream>
+
+#include "assembly/pin_list.h"
+#include "driver/driver_branches.h"
+#include "driver/file_names.h"
+#include "driver/output_guards.h"
+#include "driver/run_failure.h"
+#include "output/pin_report.h"
+#include "output/port_list.h"
+#include "output/template_merge.h"
+#include "output/ucf_writer.h"
+#include "output/vhdl_writers.h"
+
+namespace hbpins {
+
+namespace {
+
+// What a writer gets: the board's pins, the output's name, and the run's
+// template and message stream.
+struct output_context {
+  const pin_list& pins;
+  const std::string& name;
+  driver_state& state;
+};
+
+struct output_option {
+  std::string_view key;          // the first two characters, upper-cased
+  std::string_view bare_suffix;  // a bare argument ending so is this output
+  std::string_view extension;    // added to a name without one
+  std::string_view verbose;      // what -v prints before the name
+  bool needs_board;
+  bool closes_placement;                     // no module may be placed after it
+  bool dash_is_stdout;                       // "-" writes to standard output
+  void (*prepare)(driver_state& state);      // before the verbose line
+  void (*check)(const driver_state& state);  // after the file guards
+  void (*write)(const output_context& context, std::ostream& out);
+};
+
+void write_ucf_file(const output_context& context, std::ostream& out) {
+  write_ucf(context.pins, out);
+}
+
+void write_declaration_file(const output_context& context, std::ostream& out) {
+  write_declarations(collect_ports(context.pins, true, true, context.state.out), out);
+}
+
+// -o without -t reads the board's default template from the directory the
+// executable really sits in.
+void open_default_template(driver_state& state) {
+  if (state.template_open) return;
+  const std::string name = program_directory(state.args[0]) + "HB" +
+                           std::to_string(board_number(state.config)) + "_template.vhd";
+  if (state.verbose) state.out << "VHDL template file not specified, trying " << name << '\n';
+  try {
+    open_template(state.tmpl, name);
+  } catch (const run_failure&) {
+    throw usage_error("VHDL template not loaded!");
+  }
+  state.template_open = true;
+}
+
+// The template stays marked open after an earlier -o has read and closed it.
+void check_template_unread(const driver_state& state) {
+  if (!state.tmpl.stream.is_open())
+    throw run_failure{exit_status::template_used_up,
+                      "the VHDL template was closed by an earlier -o"};
+}
+
+void write_top_file(const output_context& context, std::ostream& out) {
+  std::ifstream& tmpl = context.state.tmpl.stream;
+  merge_template(context.pins, tmpl, out, context.state.out);
+  if (tmpl.bad()) throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
+  close_template(context.state.tmpl);
+}
+
+// JSON where the name ends in ".json" in any case, CSV otherwise.
+void write_report_file(const output_context& context, std::ostream& out) {
+  std::string extension =
+      context.name.substr(context.name.size() - std::min<std::size_t>(5, context.name.size()));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == ".json")
+    write_json_report(context.pins, out);
+  else
+    write_csv_report(context.pins, out);
+}
+
+constexpr output_option output_options[] = {
+    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, false, nullptr, nullptr,
+     write_ucf_file},
+    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, false, nullptr, nullptr,
+     write_declaration_file},
+    {"-O", "", ".vhd", "Insert the QMxxx signals to the template and write VHDL top to ", false,
+     true, false, open_default_template, check_template_unread, write_top_file},
+    {"-P", "", ".csv", "Write pin report to ", true, true, true, nullptr, nullptr,
+     write_report_file},
+};
+
+const output_option* find_output(std::string_view a, std::string_view k) {
+  for (const output_option& option : output_options)
+    if (k == option.key || (!option.bare_suffix.empty() && a.ends_with(option.bare_suffix)))
+      return &option;
+  return nullptr;
+}
+
+}  // namespace
+
+bool is_output_argument(std::string_view a, std::string_view k) {
+  return find_output(a, k) != nullptr;
+}
+
+step_result output_argument(driver_state& state, std::string_view a, std::string_view k) {
+  const output_option& option = *find_output(a, k);
+  const bool takes_value = k == option.key;
+  // A bare name is used as typed, in its own case.
+  const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
+  if (option.needs_board && !state.board_chosen) throw usage_error("HB type not specified!");
+  const bool to_stdout = option.dash_is_stdout && typed == "-";
+  const std::string name =
+      to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
+  if (option.prepare != nullptr) option.prepare(state);
+  if (state.verbose) state.out << option.verbose << name << '\n';
+  if (!to_stdout) {
+    check_not_template(state.tmpl, name);
+    check_not_written(state, name);
+  }
+  if (option.check != nullptr) option.check(state);
+  const pin_list pins = resolve_pins(state.config);
+  const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
+  if (to_stdout)
+    write_to_stdout(state, pins, write);
+  else
+    write_output(state, pins, name, write);
+  if (option.closes_placement) state.placement_closed = true;
+  return {takes_value ? 2u : 1u};
+}
+
+// -t NAME, accepted at any point, also before the board.
+step_result template_input(driver_state& state) {
+  const std::string name = option_file_name(option_value(state), ".vhd");
+  if (state.verbose) state.out << "VHDL template file " << name << '\n';
+  open_template(state.tmpl, name);
+  state.template_open = true;
+  return {2};
+}
+
+}  // namespace hbpins

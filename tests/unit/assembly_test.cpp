@@ -1,0 +1,42 @@
+// The assembly's own guards, which the command line never trips because it
+// checks numbers and slots itself first: they keep a caller from reading or
+// writing outside the catalogue.
+
+#include <gtest/gtest.h>
+
+#include "assembly/pin_list.h"
+#include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
+
+namespace hbpins {
+namespace {
+
+TEST(Assembly, RefusesWhatTheCatalogueLacks) {
+  board_configuration config;
+  EXPECT_EQ(place_module(config, 0, 722, 0), placement::no_such_slot);
+  const pin_list unconfigured = resolve_pins(config);
+  EXPECT_EQ(unconfigured.board, 700);
+  ASSERT_EQ(unconfigured.groups.size(), 1u);
+  EXPECT_TRUE(unconfigured.board_signals().pins.empty());
+  for (std::uint16_t number : {0, 700, 702, 712, 956, 65535}) {
+    EXPECT_FALSE(select_board(config, number)) << number;
+    EXPECT_EQ(config.board_index, 0) << number;
+    EXPECT_EQ(hb_slot_count(number), 0) << number;
+  }
+  ASSERT_TRUE(select_board(config, 11));
+  EXPECT_EQ(board_number(config), 711);
+  EXPECT_EQ(place_module(config, 8, 722, 0), placement::no_such_slot);
+  EXPECT_EQ(place_module(config, 7, 700, 0), placement::no_such_module);
+  EXPECT_EQ(place_module(config, 7, 956, 0), placement::no_such_module);
+  EXPECT_EQ(place_module(config, 7, 735, 2), placement::no_such_variant);
+  EXPECT_EQ(place_module(config, 7, 22, 9), placement::done);
+  EXPECT_EQ(resolve_pins(config).groups[8].module, 722);
+  // A new board empties every slot.
+  ASSERT_TRUE(select_board(config, 709));
+  EXPECT_EQ(resolve_pins(config).groups[8].kind, group_kind::empty);
+  EXPECT_TRUE(module_variants(5).empty());
+  EXPECT_FALSE(lookup_module_table(5, 0));
+}
+
+}  // namespace
+}  // namespace hbpins
