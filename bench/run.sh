@@ -3,7 +3,8 @@
 #   1. board 711 with module 714 on all eight slots, writing the UCF file, the
 #      declarations and a top file from the default template;
 #   2. QMALL in two columns to /dev/null;
-#   3. the merge of a generated template of about 50 MB.
+#   3. the merge of a generated template of about 50 MB;
+#   4. the full pin report of case 1 as CSV and JSON.
 # Prints the ratio of median wall times (hbpins / cat) and the peak resident
 # memory of each case. Targets: ratios 1 and 2 at most 1.0, ratio 3 at most
 # 1.5, every peak at most 4 MiB.
@@ -80,3 +81,13 @@ awk 'BEGIN {
 echo "case 3 template: $(wc -c < big.vhd) bytes"
 compare "3 merge of a 50 MB template" "$hbpins -d 710 -s 722 -s 704 -t big -o merged" \
   "cat big.vhd > copy.vhd" "$hbpins" -d 710 -s 722 -s 704 -t big -o merged
+
+# 4. The full pin report of the largest configuration, CSV and JSON.
+report=(-d 711)
+for slot in 0 1 2 3 4 5 6 7; do report+=(-s 714); done
+report+=(-p report -p report.json)
+"$hbpins" "${report[@]}" 2> /dev/null
+cat report.csv report.json > report.out
+echo "case 4 writes $(wc -c < report.out) bytes"
+compare "4 board 711 pin report, CSV+JSON" "$hbpins ${report[*]}" "cat report.out > copy.out" \
+  "$hbpins" "${report[@]}"

@@ -1,0 +1,5 @@
+X
+  -- QM_BEGIN
+Y
+-- QM_END
+Z
