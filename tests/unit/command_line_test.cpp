@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "driver/file_names.h"
 #include "driver/number_reading.h"
 
@@ -40,6 +42,16 @@ TEST(CommandLine, FileNameCompletion) {
   EXPECT_EQ(complete_file_name("dir.d/top", ".vhd"), "dir.d/top.vhd");
   EXPECT_EQ(complete_file_name("dir.d\\sub\\top", ".vhd"), "dir.d/sub/top.vhd");
   EXPECT_EQ(complete_file_name("..\\x.ucf", ".ucf"), "../x.ucf");
+}
+
+TEST(CommandLine, OpenErrorStatuses) {
+  for (int error : {ENOENT}) EXPECT_EQ(open_error_status(error), exit_status::not_found);
+  for (int error : {ENOTDIR, ENAMETOOLONG, ELOOP})
+    EXPECT_EQ(open_error_status(error), exit_status::bad_path);
+  for (int error : {EMFILE, ENFILE})
+    EXPECT_EQ(open_error_status(error), exit_status::too_many_files);
+  for (int error : {EACCES, EPERM, EROFS, EISDIR, ETXTBSY})
+    EXPECT_EQ(open_error_status(error), exit_status::denied);
 }
 
 }  // namespace
