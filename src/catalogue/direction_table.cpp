@@ -40,4 +40,9 @@ const direction_entry& direction_info(direction dir) {
   return directions[static_cast<std::size_t>(dir)];
 }
 
+std::string_view mode_name(vhdl_dir mode) {
+  constexpr std::string_view names[] = {"in", "out", "inout", "buffer", ""};
+  return names[static_cast<std::size_t>(mode)];
+}
+
 }  // namespace hbpins

@@ -29,4 +29,7 @@ struct direction_entry {
 
 const direction_entry& direction_info(direction dir);
 
+// The VHDL word of a port mode: "in", "out", "inout", "buffer".
+std::string_view mode_name(vhdl_dir mode);
+
 }  // namespace hbpins

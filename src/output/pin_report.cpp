@@ -23,17 +23,6 @@ struct report_field {
 };
 using report_row = std::array<report_field, columns.size()>;
 
-std::string_view mode_word(vhdl_dir mode) {
-  switch (mode) {
-    case vhdl_dir::out:
-      return "out";
-    case vhdl_dir::inout:
-      return "inout";
-    default:
-      return "in";
-  }
-}
-
 // "HB710" for the board's own signals; "QM735-1" for the second pin table
 // of a module that has two.
 std::string module_label(const pin_list& pins, const pin_group& group) {
@@ -64,7 +53,7 @@ std::vector<report_row> report_rows(const pin_list& pins) {
                        {on_slot ? std::to_string(pin.position) : "", true},
                        {pin.name},
                        {pin.location},
-                       {std::string(mode_word(pin.dir->mode))},
+                       {std::string(mode_name(pin.dir->mode))},
                        {std::string(pin.dir->standard)},
                        {std::string(pin.dir->pull)},
                        {port.empty() ? "" : vhdl_name(port)},

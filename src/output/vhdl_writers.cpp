@@ -12,17 +12,10 @@ namespace hbpins {
 namespace {
 
 // Every mode text is six characters wide, so the types line up.
-std::string_view mode_text(vhdl_dir mode) {
-  switch (mode) {
-    case vhdl_dir::inp:
-      return "in    ";
-    case vhdl_dir::out:
-      return "out   ";
-    case vhdl_dir::inout:
-      return "inout ";
-    default:
-      return "buffer";
-  }
+std::string mode_text(vhdl_dir mode) {
+  std::string text(mode_name(mode));
+  text.resize(6, ' ');
+  return text;
 }
 
 // The name filled with blanks to width columns, followed by at least one blank.
