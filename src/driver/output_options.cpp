@@ -2,6 +2,8 @@
 // is named, what it needs, and which writer fills the file from the
 // assembled board's pin list.
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 
 #include "assembly/pin_list.h"
