@@ -20,6 +20,14 @@ std::string directory_part(std::string path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// True when name is the file the open template is read from.
+bool is_open_template(const template_file& tmpl, const std::string& name) {
+  if (!tmpl.stream.is_open()) return false;
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) return false;
+  return info.st_dev == tmpl.device && info.st_ino == tmpl.inode;
+}
+
 }  // namespace
 
 std::string program_directory(std::string_view program_path) {
@@ -49,13 +57,6 @@ void open_template(template_file& tmpl, const std::string& name) {
 
 void close_template(template_file& tmpl) {
   tmpl.stream.close();
-}
-
-bool is_open_template(const template_file& tmpl, const std::string& name) {
-  if (!tmpl.stream.is_open()) return false;
-  struct stat info {};
-  if (::stat(name.c_str(), &info) != 0) return false;
-  return info.st_dev == tmpl.device && info.st_ino == tmpl.inode;
 }
 
 void check_not_template(const template_file& tmpl, const std::string& name) {

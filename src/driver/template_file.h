@@ -27,9 +27,6 @@ void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
-// True when name is the file the open template is read from.
-bool is_open_template(const template_file& tmpl, const std::string& name);
-
 // An output must never truncate the template it is about to read.
 void check_not_template(const template_file& tmpl, const std::string& name);
 

@@ -103,6 +103,11 @@ std::string pin_lines(const module_pin_table& table, table_format layout) {
   return lines;
 }
 
+void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout) {
+  const std::string lines = pin_lines(table, layout);
+  out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+}
+
 }  // namespace
 
 bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout) {
@@ -116,11 +121,6 @@ bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format l
     print_pin_rows(out, variants[variant], layout);
   }
   return true;
-}
-
-void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout) {
-  const std::string lines = pin_lines(table, layout);
-  out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
 }
 
 }  // namespace hbpins

@@ -22,6 +22,4 @@ inline constexpr std::uint16_t last_listed_index = 252;
 // nothing printed, for a module the listing refuses.
 bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout);
 
-void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout);
-
 }  // namespace hbpins
