@@ -75,6 +75,7 @@ pin_list resolve_pins(const board_configuration& config) {
   const board_entry* board = find_board(config.board_index);
   if (board == nullptr) return list;
   list.location_prefix = board->loc_prefix;
+  list.package = board->package;
   for (std::span<const pin_type> table : board->signal_tables)
     for (const pin_type& signal : table)
       list.groups.front().pins.push_back(

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assembly/board_configuration.h"
+#include "catalogue/board_catalogue.h"
 #include "catalogue/direction_table.h"
 
 namespace hbpins {
@@ -40,6 +41,7 @@ struct pin_list {
   std::uint16_t board = number_base;  // 700 before a board is chosen
   // "P" where the locations are package pin numbers (P181), else empty.
   std::string_view location_prefix;
+  package_shape package;          // where the locations sit on the FPGA
   std::vector<pin_group> groups;  // groups[0] holds the board's signals
 
   const pin_group& board_signals() const { return groups.front(); }

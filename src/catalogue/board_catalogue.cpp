@@ -14,10 +14,17 @@ const std::span<const pin_type> hb711_tables[] = {hb711_main_signals, hb711_sfp1
                                                   hb711_sfp2_signals, hb711_mgt1_signals,
                                                   hb711_mgt3_signals};
 
+// 701 and 706 carry their FPGA in a 208-pin quad flat pack, 709, 710 and 711
+// in a 676-ball grid of 26 rows and columns.
+constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52};
+constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26};
+
 const board_entry boards[] = {
-    {1, 4, "P", hb701_connectors, hb701_tables}, {6, 4, "P", hb706_connectors, hb706_tables},
-    {9, 8, "", hb709_connectors, hb709_tables},  {10, 4, "", hb710_connectors, hb710_tables},
-    {11, 8, "", hb711_connectors, hb711_tables},
+    {1, 4, "P", quad_flat_208, hb701_connectors, hb701_tables},
+    {6, 4, "P", quad_flat_208, hb706_connectors, hb706_tables},
+    {9, 8, "", ball_grid_676, hb709_connectors, hb709_tables},
+    {10, 4, "", ball_grid_676, hb710_connectors, hb710_tables},
+    {11, 8, "", ball_grid_676, hb711_connectors, hb711_tables},
 };
 
 }  // namespace

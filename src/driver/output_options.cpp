@@ -11,6 +11,7 @@
 #include "driver/file_names.h"
 #include "driver/output_guards.h"
 #include "driver/run_failure.h"
+#include "output/package_picture.h"
 #include "output/pin_report.h"
 #include "output/port_list.h"
 #include "output/template_merge.h"
@@ -79,13 +80,22 @@ void write_top_file(const output_context& context, std::ostream& out) {
   close_template(context.state.tmpl);
 }
 
-// JSON where the name ends in ".json" in any case, CSV otherwise.
+bool name_ends_with(const std::string& name, std::string_view extension) {
+  if (name.size() < extension.size()) return false;
+  for (std::size_t k = 0; k < extension.size(); ++k) {
+    const auto c = static_cast<unsigned char>(name[name.size() - extension.size() + k]);
+    if (std::tolower(c) != extension[k]) return false;
+  }
+  return true;
+}
+
+// JSON where the name ends in ".json" in any case, the package picture for
+// ".svg", CSV otherwise.
 void write_report_file(const output_context& context, std::ostream& out) {
-  std::string extension =
-      context.name.substr(context.name.size() - std::min<std::size_t>(5, context.name.size()));
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == ".json")
+  if (name_ends_with(context.name, ".json"))
     write_json_report(context.pins, out);
+  else if (name_ends_with(context.name, ".svg"))
+    write_package_picture(context.pins, out);
   else
     write_csv_report(context.pins, out);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/port_list.h"
+#include "output/report_labels.h"
 #include "output/vhdl_names.h"
 
 namespace hbpins {
@@ -22,16 +23,6 @@ struct report_field {
   bool is_number = false;
 };
 using report_row = std::array<report_field, columns.size()>;
-
-// "HB710" for the board's own signals; "QM735-1" for the second pin table
-// of a module that has two.
-std::string module_label(const pin_list& pins, const pin_group& group) {
-  if (group.kind == group_kind::board_signals) return "HB" + std::to_string(pins.board);
-  std::string label = "QM" + std::to_string(group.module);
-  if (group.has_variants && group.variant > 0)
-    label.append("-").append(std::to_string(group.variant));
-  return label;
-}
 
 std::vector<report_row> report_rows(const pin_list& pins) {
   std::map<std::string_view, std::vector<std::string_view>> signals_on;

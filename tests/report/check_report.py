@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """For every board fully loaded, reads the pin report of a run with a real
 CSV reader and a real JSON parser and checks it against the UCF file of the
-same run: every net once, on the same location, in the same order."""
+same run: every net once, on the same location, in the same order. Parses
+the package picture of the run as XML: every location of the CSV report is
+drawn once, with a title naming its signals; no other pin has a title."""
 import csv, json, os, re, subprocess, sys, tempfile
+import xml.etree.ElementTree as ElementTree
 
 hbpins = os.path.abspath(sys.argv[1])
 loads = {701: "955 714 735-1 954", 706: "726 953 707-1 955", 709: "704 703 736 955 954 739 706-1 953",
@@ -13,19 +16,30 @@ with tempfile.TemporaryDirectory() as work:
         args = [hbpins, "-d", str(board)]
         for module in modules.split():
             args += ["-s", module]
-        subprocess.run(args + ["-u", "b", "-p", "b", "-p", "b.json"], cwd=work, check=True,
-                       capture_output=True)
+        subprocess.run(args + ["-u", "b", "-p", "b", "-p", "b.json", "-p", "b.svg"], cwd=work,
+                       check=True, capture_output=True)
         with open(f"{work}/b.ucf") as ucf:
             nets = re.findall(r'^NET "([^"]*)" +LOC = "([^"]*)"', ucf.read(), re.M)
         with open(f"{work}/b.csv", newline="") as report:
             rows = list(csv.DictReader(report))
         with open(f"{work}/b.json") as report:
             document = json.load(report)
+        # Every pin of the picture has its location as its id; a used one a title.
+        pins = [e for e in ElementTree.parse(f"{work}/b.svg").iter() if "id" in e.attrib]
+        titles = {}
+        for pin in pins:
+            title = pin.findtext("{http://www.w3.org/2000/svg}title")
+            titles.setdefault(pin.get("id"), []).append(title)
         from_csv = [(row["signal"], row["location"]) for row in rows]
         from_json = [(pin["signal"], pin["location"]) for pin in document["pins"]]
         checks = {"CSV rows": from_csv == nets, "JSON pins": from_json == nets,
                   "JSON board": document["board"] == board,
-                  "nets once": len(set(nets)) == len(nets)}
+                  "nets once": len(set(nets)) == len(nets),
+                  "picture's pins": len(pins) == (208 if board in (701, 706) else 676),
+                  "picture's titled pins": {l for l, t in titles.items() if t != [None]}
+                  == {l for _, l in from_csv},
+                  "picture's titles": all(len(titles.get(l, [])) == 1 and re.search(
+                      rf"^{re.escape(s)}:", titles[l][0], re.M) for s, l in from_csv)}
         for what, good in checks.items():
             if not good:
                 print(f"board {board}: {what} do not match the UCF file")
