@@ -69,6 +69,7 @@ step_result board_option(driver_state& state, std::string_view a, std::string_vi
   const std::uint16_t number = board_number_of(text);
   if (!select_board(state.config, number))
     throw usage_error("Incorrect HB nr " + std::to_string(number));
+  state.pins.reset();
   state.board_chosen = true;
   if (state.verbose) state.out << "HB" << number << '\n';
   return {k == "-D" ? 2u : 1u};
@@ -89,6 +90,7 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
     case placement::done:
       break;
   }
+  state.pins.reset();
   if (state.verbose)
     state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
               << int{state.next_slot} << '\n';

@@ -4,13 +4,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "assembly/board_configuration.h"
+#include "assembly/pin_list.h"
 #include "driver/template_file.h"
 #include "output/pinout_listing.h"
 
@@ -42,6 +43,9 @@ struct driver_state {
   bool template_open = false;
   template_file tmpl;
   board_configuration config;
+  // The configuration's pin list, resolved once for the outputs that follow;
+  // empty again whenever the configuration changes.
+  std::optional<pin_list> pins;
   std::vector<file_identity> written;  // the regular files the outputs wrote
   bool locations_warned = false;
   bool vectors_warned = false;

@@ -27,6 +27,8 @@ void warn(driver_state& state, bool& warned, std::string_view what, const std::s
   warned = true;
 }
 
+}  // namespace
+
 void warn_of_conflicts(driver_state& state, const pin_list& pins) {
   warn(state, state.locations_warned,
        "more than one signal on an FPGA location: ", shared_locations(pins));
@@ -34,26 +36,17 @@ void warn_of_conflicts(driver_state& state, const pin_list& pins) {
        "vector bits that no signal provides: ", missing_vector_bits(pins));
 }
 
-}  // namespace
-
 void check_not_written(const driver_state& state, const std::string& name) {
   const std::optional<file_identity> file = regular_file_identity(name);
   if (file && std::find(state.written.begin(), state.written.end(), *file) != state.written.end())
     throw usage_error("Output file already written in this run!");
 }
 
-void write_output(driver_state& state, const pin_list& pins, const std::string& name,
+void write_output(driver_state& state, const std::string& name,
                   const std::function<void(std::ostream&)>& write) {
-  warn_of_conflicts(state, pins);
   write_output_file(name, write);
   if (const std::optional<file_identity> file = regular_file_identity(name))
     state.written.push_back(*file);
-}
-
-void write_to_stdout(driver_state& state, const pin_list& pins,
-                     const std::function<void(std::ostream&)>& write) {
-  warn_of_conflicts(state, pins);
-  write(state.out);
 }
 
 }  // namespace hbpins

@@ -13,13 +13,12 @@ namespace hbpins {
 // wrote: two outputs never land in one file. Devices may take several.
 void check_not_written(const driver_state& state, const std::string& name);
 
-// Warns of the board's pin conflicts (each kind once per run), writes the
-// output file through write and remembers it.
-void write_output(driver_state& state, const pin_list& pins, const std::string& name,
-                  const std::function<void(std::ostream&)>& write);
+// Warns of the board's pin conflicts on the error stream, each kind once per
+// run.
+void warn_of_conflicts(driver_state& state, const pin_list& pins);
 
-// The same for an output to standard output.
-void write_to_stdout(driver_state& state, const pin_list& pins,
-                     const std::function<void(std::ostream&)>& write);
+// Writes the output file through write and remembers it.
+void write_output(driver_state& state, const std::string& name,
+                  const std::function<void(std::ostream&)>& write);
 
 }  // namespace hbpins

@@ -111,6 +111,16 @@ constexpr output_option output_options[] = {
      write_report_file},
 };
 
+// The pin list of the configuration as it stands, resolved once for all the
+// outputs that follow, and looked over for conflicts then.
+const pin_list& resolved_pins(driver_state& state) {
+  if (!state.pins) {
+    state.pins = resolve_pins(state.config);
+    warn_of_conflicts(state, *state.pins);
+  }
+  return *state.pins;
+}
+
 const output_option* find_output(std::string_view a, std::string_view k) {
   for (const output_option& option : output_options)
     if (k == option.key || (!option.bare_suffix.empty() && a.ends_with(option.bare_suffix)))
@@ -140,12 +150,12 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
     check_not_written(state, name);
   }
   if (option.check != nullptr) option.check(state);
-  const pin_list pins = resolve_pins(state.config);
+  const pin_list& pins = resolved_pins(state);
   const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
   if (to_stdout)
-    write_to_stdout(state, pins, write);
+    write(state.out);
   else
-    write_output(state, pins, name, write);
+    write_output(state, name, write);
   if (option.closes_placement) state.placement_closed = true;
   return {takes_value ? 2u : 1u};
 }

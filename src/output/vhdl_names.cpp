@@ -32,11 +32,16 @@ bool is_letter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Reserved words are made of letters only, none longer than "configuration".
 bool is_reserved(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return std::find(reserved_words.begin(), reserved_words.end(), lower) != reserved_words.end();
+  std::array<char, 13> lower{};
+  if (name.size() > lower.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (!is_letter(name[i])) return false;
+    lower[i] = static_cast<char>(name[i] | 0x20);  // ASCII letters only here
+  }
+  const std::string_view word(lower.data(), name.size());
+  return std::find(reserved_words.begin(), reserved_words.end(), word) != reserved_words.end();
 }
 
 // A letter, then letters, digits and single underscores, not ending in one.

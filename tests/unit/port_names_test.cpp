@@ -89,6 +89,21 @@ TEST(PortNames, ChecksAndMerging) {
       {"N23456789012345678901",
        "    N23456789012345678901  : in     std_logic;\n"
        "    N23456789012345678901 => N23456789012345678901,\n"},
+      // Names that are no basic identifier (a reserved word in any case, a
+      // digit first, an underscore doubled or last) become extended ones.
+      {"out:BUS io:Signal X__Y Z_<1> 3D Buses",
+       "    \\BUS\\               : out    std_logic;\n"
+       "    \\Signal\\            : inout  std_logic;\n"
+       "    \\X__Y\\              : in     std_logic;\n"
+       "    \\Z_\\                : in     std_logic_vector( 1 downto  1);\n"
+       "    \\3D\\                : in     std_logic;\n"
+       "    Buses               : in     std_logic;\n"
+       "    \\BUS\\               => \\BUS\\,\n"
+       "    \\Signal\\            => \\Signal\\,\n"
+       "    \\X__Y\\              => \\X__Y\\,\n"
+       "    \\Z_\\                => \\Z_\\,\n"
+       "    \\3D\\                => \\3D\\,\n"
+       "    Buses               => Buses,\n"},
       // A base name must fit the 32 characters of a port name.
       {"N2345678901234567890123456789012<1> N23456789012345678901234567890123 "
        "N23456789012345678901234567890123<2>",
