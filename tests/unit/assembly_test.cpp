@@ -18,7 +18,7 @@ TEST(Assembly, RefusesWhatTheCatalogueLacks) {
   EXPECT_EQ(unconfigured.board, 700);
   ASSERT_EQ(unconfigured.groups.size(), 1u);
   EXPECT_TRUE(unconfigured.board_signals().pins.empty());
-  for (std::uint16_t number : {0, 700, 702, 712, 956, 65535}) {
+  for (std::uint16_t number : {0, 700, 702, 712, 956, 957, 65535}) {
     EXPECT_FALSE(select_board(config, number)) << number;
     EXPECT_EQ(config.board_index, 0) << number;
     EXPECT_EQ(hb_slot_count(number), 0) << number;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/board_catalogue.h"
+#include "catalogue/direction_table.h"
 #include "catalogue/module_catalogue.h"
 
 namespace hbpins {
@@ -143,6 +144,33 @@ TEST(Catalogue, ModuleRowsFollowTheConventions) {
   int supported = 0;
   for (std::uint16_t index = 0; index < 300; ++index) supported += is_supported_module(index);
   EXPECT_EQ(supported, 35);
+}
+
+// The listing shows the module's side of each direction: what the FPGA
+// receives the module drives; pull resistors do not change a pin's words,
+// and an LVDS line shows its polarity.
+TEST(Catalogue, DirectionWordsAgree) {
+  for (int value = 0; value <= static_cast<int>(direction::nc); ++value) {
+    const direction_entry& dir = direction_info(static_cast<direction>(value));
+    SCOPED_TRACE(value);
+    EXPECT_EQ(static_cast<int>(dir.dir), value);
+    if (dir.dir == direction::nc) {
+      EXPECT_EQ(dir.listing_direction, "-");
+      EXPECT_EQ(dir.listing_standard, "NC");
+      continue;
+    }
+    const std::string_view reversed[] = {"out", "in", "bidir"};
+    EXPECT_EQ(dir.listing_direction, reversed[static_cast<int>(dir.mode)]);
+    const bool lvds = value >= static_cast<int>(direction::lvds_in_p);
+    EXPECT_EQ(dir.standard, lvds ? "LVDS_25" : "LVTTL");
+    EXPECT_EQ(dir.listing_standard, !lvds ? "LVTTL" : value % 2 == 1 ? "LVDS_p" : "LVDS_n");
+    const std::map<direction, std::string_view> pulls = {{direction::se_in_up, "up"},
+                                                         {direction::se_bidir_up, "up"},
+                                                         {direction::se_in_dn, "down"},
+                                                         {direction::se_bidir_dn, "down"}};
+    EXPECT_EQ(dir.pull, pulls.contains(dir.dir) ? pulls.at(dir.dir) : std::string_view());
+  }
+  EXPECT_EQ(mode_name(vhdl_dir::buffer), "buffer");
 }
 
 }  // namespace
