@@ -85,4 +85,11 @@ pin_list resolve_pins(const board_configuration& config) {
   return list;
 }
 
+pin_uses uses_by_location(const pin_list& pins) {
+  pin_uses uses;
+  for (const pin_group& group : pins.groups)
+    for (const resolved_pin& pin : group.pins) uses[pin.location].push_back({&group, &pin});
+  return uses;
+}
+
 }  // namespace hbpins

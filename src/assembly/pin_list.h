@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,5 +50,15 @@ struct pin_list {
 
 // Names every signal of the configuration and pairs it with its location.
 pin_list resolve_pins(const board_configuration& config);
+
+// A signal with the group it belongs to.
+struct signal_on_pin {
+  const pin_group* group;
+  const resolved_pin* pin;
+};
+
+// The signals on each FPGA location, in the order of the pin list.
+using pin_uses = std::map<std::string_view, std::vector<signal_on_pin>>;
+pin_uses uses_by_location(const pin_list& pins);
 
 }  // namespace hbpins

@@ -46,12 +46,6 @@ constexpr int margin = 16;
 constexpr int heading_height = 64;
 constexpr int line_height = 20;
 
-struct signal_on_pin {
-  const pin_group* group;
-  const resolved_pin* pin;
-};
-using pin_uses = std::map<std::string_view, std::vector<signal_on_pin>>;
-
 // The drawing as it grows, and where its legend goes.
 struct picture {
   const pin_list& pins;
@@ -76,13 +70,6 @@ struct package_pin {
   int x = 0;
   int y = 0;
 };
-
-pin_uses uses_by_location(const pin_list& pins) {
-  pin_uses uses;
-  for (const pin_group& group : pins.groups)
-    for (const resolved_pin& pin : group.pins) uses[pin.location].push_back({&group, &pin});
-  return uses;
-}
 
 std::string xml_text(std::string_view text) {
   std::string escaped;

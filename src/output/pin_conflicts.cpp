@@ -18,22 +18,14 @@ void append_item(std::string& list, const std::string& item) {
 }  // namespace
 
 std::string shared_locations(const pin_list& pins) {
-  std::vector<std::string> order;
-  std::map<std::string, std::string> signals_on;
-  for (const pin_group& group : pins.groups) {
-    for (const resolved_pin& pin : group.pins) {
-      std::string& names = signals_on[pin.location];
-      if (names.empty())
-        order.push_back(pin.location);
-      else
-        names += ' ';
-      names += pin.name;
-    }
-  }
   std::string list;
-  for (const std::string& location : order)
-    if (signals_on[location].find(' ') != std::string::npos)
-      append_item(list, location + " (" + signals_on[location] + ")");
+  for (const auto& [location, signals] : uses_by_location(pins)) {
+    if (signals.size() < 2) continue;
+    std::string names;
+    for (const signal_on_pin& signal : signals)
+      names += (names.empty() ? "" : " ") + signal.pin->name;
+    append_item(list, std::string(location) + " (" + names + ")");
+  }
   return list;
 }
 

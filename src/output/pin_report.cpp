@@ -25,18 +25,16 @@ struct report_field {
 using report_row = std::array<report_field, columns.size()>;
 
 std::vector<report_row> report_rows(const pin_list& pins) {
-  std::map<std::string_view, std::vector<std::string_view>> signals_on;
-  for (const pin_group& group : pins.groups)
-    for (const resolved_pin& pin : group.pins) signals_on[pin.location].push_back(pin.name);
+  const pin_uses uses = uses_by_location(pins);
   std::vector<report_row> rows;
   for (const pin_group& group : pins.groups) {
     const bool on_slot = group.kind != group_kind::board_signals;
     for (const resolved_pin& pin : group.pins) {
       std::string others;
-      for (std::string_view name : signals_on[pin.location]) {
-        if (name == pin.name) continue;
+      for (const signal_on_pin& other : uses.at(pin.location)) {
+        if (other.pin == &pin) continue;
         if (!others.empty()) others += ' ';
-        others += name;
+        others += other.pin->name;
       }
       const std::string port = port_name_of(pin.name);
       rows.push_back({{{on_slot ? std::to_string(group.slot) : "", true},
