@@ -17,13 +17,6 @@
 
 namespace hbpins {
 
-// A regular file by device and inode, whatever the name it is reached by.
-struct file_identity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool operator==(const file_identity&) const = default;
-};
-
 // Everything a run keeps while it reads its arguments from left to right.
 struct driver_state {
   driver_state(std::span<const std::string> arguments, std::ostream& output, std::ostream& errors)

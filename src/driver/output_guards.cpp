@@ -1,7 +1,5 @@
 #include "driver/output_guards.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <optional>
 
@@ -12,12 +10,6 @@
 namespace hbpins {
 
 namespace {
-
-std::optional<file_identity> regular_file_identity(const std::string& name) {
-  struct stat info {};
-  if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  return file_identity{info.st_dev, info.st_ino};
-}
 
 // A conflict looks the same at every output once the modules are placed, so
 // each kind is told once.
@@ -37,16 +29,17 @@ void warn_of_conflicts(driver_state& state, const pin_list& pins) {
 }
 
 void check_not_written(const driver_state& state, const std::string& name) {
-  const std::optional<file_identity> file = regular_file_identity(name);
-  if (file && std::find(state.written.begin(), state.written.end(), *file) != state.written.end())
+  const std::optional<file_identity> file = identity_of(name);
+  if (file && file->is_regular &&
+      std::find(state.written.begin(), state.written.end(), *file) != state.written.end())
     throw usage_error("Output file already written in this run!");
 }
 
 void write_output(driver_state& state, const std::string& name,
                   const std::function<void(std::ostream&)>& write) {
   write_output_file(name, write);
-  if (const std::optional<file_identity> file = regular_file_identity(name))
-    state.written.push_back(*file);
+  const std::optional<file_identity> file = identity_of(name);
+  if (file && file->is_regular) state.written.push_back(*file);
 }
 
 }  // namespace hbpins

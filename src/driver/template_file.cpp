@@ -22,10 +22,7 @@ std::string directory_part(std::string path) {
 
 // True when name is the file the open template is read from.
 bool is_open_template(const template_file& tmpl, const std::string& name) {
-  if (!tmpl.stream.is_open()) return false;
-  struct stat info {};
-  if (::stat(name.c_str(), &info) != 0) return false;
-  return info.st_dev == tmpl.device && info.st_ino == tmpl.inode;
+  return tmpl.stream.is_open() && identity_of(name) == tmpl.identity;
 }
 
 }  // namespace
@@ -51,8 +48,13 @@ void open_template(template_file& tmpl, const std::string& name) {
     tmpl.stream.close();
     throw open_failure(name, EISDIR);
   }
-  tmpl.device = info.st_dev;
-  tmpl.inode = info.st_ino;
+  tmpl.identity = {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+}
+
+std::optional<file_identity> identity_of(const std::string& name) {
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) return std::nullopt;
+  return file_identity{info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
 }
 
 void close_template(template_file& tmpl) {

@@ -3,18 +3,29 @@
 #include <sys/types.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace hbpins {
 
+// A file by device and inode, whatever the name it is reached by.
+struct file_identity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool is_regular = false;
+  bool operator==(const file_identity&) const = default;
+};
+
+// The file a name leads to, links followed; nothing where there is none.
+std::optional<file_identity> identity_of(const std::string& name);
+
 // The VHDL template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
   std::ifstream stream;
-  // Identity of the opened file, so that no output overwrites it under
-  // another spelling of its name.
-  dev_t device = 0;
-  ino_t inode = 0;
+  // The opened file, so that no output overwrites it under another
+  // spelling of its name.
+  file_identity identity;
 };
 
 // The directory the running executable really sits in, links resolved,
