@@ -1,7 +1,6 @@
 #include "output/port_list.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -10,71 +9,7 @@ namespace hbpins {
 
 namespace {
 
-constexpr std::size_t none = std::string_view::npos;
-constexpr std::size_t max_name_length = decltype(vhdl_port::name){}.chars.size();
-
-bool is_open_bracket(char c) {
-  return c == '(' || c == '<' || c == '[';
-}
-bool is_close_bracket(char c) {
-  return c == ')' || c == '>' || c == ']';
-}
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// Where a signal name opens and closes its index (positions from 0), or why
-// it cannot be a port name.
-struct bracket_scan {
-  std::string_view failure;
-  std::size_t open = none;
-  std::size_t close = none;
-};
-
-// The tests run at every character in a fixed order, and the first failure
-// decides the message; the two brackets need not be of the same kind.
-bracket_scan scan_brackets(std::string_view text) {
-  bracket_scan scan;
-  auto fail = [&scan](std::string_view message) {
-    scan.failure = message;
-    return scan;
-  };
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (is_open_bracket(c)) {
-      if (scan.open != none) return fail("More than one open brackets detected!");
-      if (i == 0) return fail("Name starts with bracket!");
-      scan.open = i;
-    }
-    if (is_close_bracket(c)) {
-      if (scan.close != none) return fail("More than one closing brackets detected!");
-      scan.close = i;
-    }
-    const bool opened = scan.open != none;
-    const bool closed = scan.close != none;
-    if (closed && !opened) return fail("Closing bracket before opening bracket!");
-    if (opened && closed && scan.close == scan.open + 1) {
-      return fail("Closing bracket direct after opening bracket!");
-    }
-    if (opened && !closed && i > scan.open && !is_digit(c)) {
-      return fail("no number characters in the index part!");
-    }
-    if (closed && scan.close + 1 < text.size()) {
-      return fail("Closing bracket is not the last character in the name!");
-    }
-  }
-  return scan;
-}
-
-// Only digits reach here; an empty text or a value above the signed 16-bit
-// range is no index.
-std::optional<std::int16_t> parse_index(std::string_view text) {
-  std::int16_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
-  return value;
-}
+constexpr std::size_t none = bracket_scan::none;
 
 void report(std::ostream& messages, std::string_view text, std::string_view message) {
   messages << "Port " << text << " => " << message << '\n';
@@ -143,7 +78,7 @@ void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostrea
     port.low = port.high = *index;
   }
   // A longer name could only be stored cut, as a port the signal is not.
-  if (base_name.size() > max_name_length) {
+  if (base_name.size() > max_port_name_length) {
     report(messages, text, "Name longer than 32 characters!");
     return;
   }
@@ -157,19 +92,10 @@ void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostrea
   }
 }
 
-std::optional<vector_bit> vector_bit_of(std::string_view name) {
-  const bracket_scan scan = scan_brackets(name);
-  if (!scan.failure.empty() || scan.open == none) return std::nullopt;
-  const std::size_t index_length = scan.close == none ? 0 : scan.close - scan.open - 1;
-  const auto index = parse_index(name.substr(scan.open + 1, index_length));
-  if (!index || scan.open > max_name_length) return std::nullopt;
-  return vector_bit{name.substr(0, scan.open), *index};
-}
-
 std::string port_name_of(std::string_view name) {
   const bracket_scan scan = scan_brackets(name);
   if (!scan.failure.empty()) return {};
-  if (scan.open == none) return name.size() > max_name_length ? std::string() : std::string(name);
+  if (scan.open == none) return name.size() > max_port_name_length ? std::string() : std::string(name);
   const std::optional<vector_bit> bit = vector_bit_of(name);
   return bit ? std::string(bit->base_name) : std::string();
 }

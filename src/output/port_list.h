@@ -10,6 +10,7 @@
 
 #include "assembly/pin_list.h"
 #include "catalogue/fixed_text.h"
+#include "catalogue/signal_names.h"
 
 namespace hbpins {
 
@@ -45,13 +46,6 @@ void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostrea
 // Entry number of the first port (comments skipped) named exactly base_name,
 // or -1. Every further match is reported on messages.
 int find_port(const port_list& list, std::string_view base_name, std::ostream& messages);
-
-// The vector a signal name is a bit of, where the name checks take it as one.
-struct vector_bit {
-  std::string_view base_name;
-  std::int16_t index = 0;
-};
-std::optional<vector_bit> vector_bit_of(std::string_view name);
 
 // The port a signal name belongs to; empty where the checks refuse the name.
 std::string port_name_of(std::string_view name);

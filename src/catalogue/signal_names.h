@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace hbpins {
+
+// Where a signal name opens and closes its index (positions from 0), or why
+// it cannot be a VHDL port name. Any of (), <> and [] count as brackets.
+struct bracket_scan {
+  static constexpr std::size_t none = std::string_view::npos;
+  std::string_view failure;  // the name check's message; empty for a good name
+  std::size_t open = none;
+  std::size_t close = none;
+};
+bracket_scan scan_brackets(std::string_view name);
+
+// Digits only; an empty text or a value above the signed 16-bit range is no
+// index.
+std::optional<std::int16_t> parse_index(std::string_view digits);
+
+// The vector a signal name is a bit of, where the name checks take it as one:
+// "QM0_DIN<5>" is bit 5 of QM0_DIN.
+struct vector_bit {
+  std::string_view base_name;
+  std::int16_t index = 0;
+};
+std::optional<vector_bit> vector_bit_of(std::string_view name);
+
+// Port names, and so the base names of vectors, hold at most 32 characters.
+inline constexpr std::size_t max_port_name_length = 32;
+
+}  // namespace hbpins
