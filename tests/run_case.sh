@@ -8,8 +8,9 @@
 #               starting with # is a comment)
 #   transcript  the expected transcript: each command after "$ ", then its
 #               standard output, its standard error (each line after
-#               "stderr: ") and, unless it is 0, "(status N)"; an output that
-#               ends in the usage text shows the line "<usage>" in its place
+#               "stderr: ") and, unless it is 0, "(status N)"; an output or
+#               error stream that ends in the usage text shows the line
+#               "<usage>" in its place
 #   input/      files copied into the scratch directory before the first line
 #   files/      the files the commands leave that input/ does not hold as is
 #
@@ -46,7 +47,12 @@ record() {
     cat "$out"
     [ -s "$out" ] && [ -n "$(tail -c 1 "$out")" ] && printf '\n(no line end)\n'
   fi
-  sed 's/^/stderr: /' "$err"
+  if [ -s "$err" ] && tail -c "$usage_size" "$err" | cmp -s - "$usage_file"; then
+    head -c -"$usage_size" "$err" | sed 's/^/stderr: /'
+    echo "stderr: <usage>"
+  else
+    sed 's/^/stderr: /' "$err"
+  fi
   [ "$1" = 0 ] || echo "(status $1)"
 }
 

@@ -53,6 +53,15 @@ step_result argument_step(driver_state& state) {
   throw usage_error("Illegal command line option!");
 }
 
+// "-p -" anywhere: standard output then carries the report alone, and
+// everything else goes to standard error from the first argument on, so that
+// a script can read the report from a pipe.
+bool reports_to_stdout(std::span<const std::string> args) {
+  for (std::size_t i = 1; i + 1 < args.size(); ++i)
+    if (upper_cased(args[i]).starts_with("-P") && args[i + 1] == "-") return true;
+  return false;
+}
+
 }  // namespace
 
 std::string_view option_value(const driver_state& state) {
@@ -65,7 +74,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     print_usage(out);
     return static_cast<int>(exit_status::usage);
   }
-  driver_state state(args, out, err);
+  driver_state state(args, reports_to_stdout(args) ? err : out, err, out);
   try {
     while (state.index < state.args.size()) {
       const step_result step = argument_step(state);
@@ -76,10 +85,10 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   } catch (const run_failure& failure) {
     const int status = static_cast<int>(failure.status);
     if (failure.status == exit_status::usage) {
-      out << failure.message << '\n';
-      print_usage(out);
+      state.out << failure.message << '\n';
+      print_usage(state.out);
     } else {
-      out << "Runtime error " << status << ": " << failure.message << '\n';
+      state.out << "Runtime error " << status << ": " << failure.message << '\n';
     }
     return status;
   }

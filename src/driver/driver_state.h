@@ -17,12 +17,14 @@ namespace hbpins {
 
 // Everything a run keeps while it reads its arguments from left to right.
 struct driver_state {
-  driver_state(std::span<const std::string> arguments, std::ostream& output, std::ostream& errors)
-      : args(arguments), out(output), err(errors) {}
+  driver_state(std::span<const std::string> arguments, std::ostream& messages, std::ostream& errors,
+               std::ostream& standard_output)
+      : args(arguments), out(messages), err(errors), data_out(standard_output) {}
 
   std::span<const std::string> args;  // args[0] is the program path
-  std::ostream& out;
-  std::ostream& err;  // warnings
+  std::ostream& out;       // listings, verbose lines, messages
+  std::ostream& err;       // warnings
+  std::ostream& data_out;  // a report written to "-"
 
   std::size_t index = 1;  // the argument being handled
   std::uint8_t next_slot = 0;

@@ -153,7 +153,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   const pin_list& pins = resolved_pins(state);
   const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
   if (to_stdout)
-    write(state.out);
+    write(state.data_out);
   else
     write_output(state, name, write);
   if (option.closes_placement) state.placement_closed = true;
