@@ -31,7 +31,7 @@ step_result argument_step(driver_state& state) {
   // Only as whole arguments, in exactly this case; each answers and ends the
   // run, whatever follows.
   if (whole == "--help") {
-    print_usage(state.out);
+    print_help(state.out);
     return {1, true};
   }
   if (whole == "--version") {

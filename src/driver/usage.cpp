@@ -51,6 +51,28 @@ void print_usage(std::ostream& out) {
          " or just specify a .ucf output file\n";
 }
 
+// The usage text stays as scripts know it; --help adds what it leaves out.
+void print_help(std::ostream& out) {
+  print_usage(out);
+  out << " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
+         "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
+         "    (all messages then go to standard error)\n"
+         " --help show this text\n"
+         " --version show the program's version\n"
+         "\n"
+         "Exit status:\n"
+         "   0 success\n"
+         "   1 usage error (the message and the usage text are printed)\n"
+         "   2 a file was not found\n"
+         "   3 path problem: not a directory, name too long, or links that loop\n"
+         "   4 too many open files\n"
+         "   5 access denied, or another failure to open or create a file\n"
+         " 100 the VHDL template could not be read\n"
+         " 101 a file or standard output could not be written\n"
+         " 103 the template was used up by an earlier -o (give -t again)\n"
+         " 128+n ended by signal n (no temporary file is left behind)\n";
+}
+
 void print_version(std::ostream& out) {
   out << "hbpins " HBPINS_VERSION "\n";
 }
