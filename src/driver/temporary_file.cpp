@@ -1,6 +1,5 @@
 #include "driver/temporary_file.h"
 
-#include <signal.h>
 #include <stdlib.h>
 #include <unistd.h>
 
