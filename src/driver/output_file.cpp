@@ -5,56 +5,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <fstream>
 
+#include "driver/descriptor_buffer.h"
 #include "driver/file_names.h"
+#include "driver/link_target.h"
 #include "driver/run_failure.h"
+#include "driver/temporary_file.h"
 
 namespace hbpins {
 
 namespace {
 
-// The temporary file being written, for the signal handler: a fixed buffer,
-// so that the handler only reads memory and calls unlink.
-char temporary_name[4096];
-volatile std::sig_atomic_t temporary_exists = 0;
-constexpr int cleanup_signals[] = {SIGINT, SIGTERM, SIGHUP};
-
-extern "C" void remove_temporary_and_die(int signal) {
-  if (temporary_exists) ::unlink(temporary_name);
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
-
-// A signal that was ignored when the program started (nohup, a background
-// job) stays ignored.
-void install_cleanup_handlers() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  for (int signal : cleanup_signals) {
-    struct sigaction action {};
-    if (::sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_IGN) continue;
-    action = {};
-    action.sa_handler = remove_temporary_and_die;
-    ::sigaction(signal, &action, nullptr);
-  }
-}
-
-// Blocks the cleanup signals while the temporary file comes and goes, so
-// that the handler never sees it half made or half gone.
-struct signals_blocked {
-  sigset_t previous{};
-  signals_blocked() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int signal : cleanup_signals) sigaddset(&set, signal);
-    ::sigprocmask(SIG_BLOCK, &set, &previous);
-  }
-  ~signals_blocked() { ::sigprocmask(SIG_SETMASK, &previous, nullptr); }
-};
+using writer = std::function<void(std::ostream&)>;
 
 run_failure write_failure(const std::string& name, int error) {
   std::string what = "cannot write " + name;
@@ -62,72 +25,68 @@ run_failure write_failure(const std::string& name, int error) {
   return {exit_status::write, what};
 }
 
-void write_to(std::ofstream& file, const std::string& name,
-              const std::function<void(std::ostream&)>& write) {
+// An open descriptor that is closed however its writing ends.
+struct open_file {
+  int descriptor;
+  ~open_file() {
+    if (descriptor >= 0) ::close(descriptor);
+  }
+};
+
+void write_to(int descriptor, const std::string& name, const writer& write) {
+  descriptor_buffer buffer(descriptor);
+  std::ostream out(&buffer);
+  out.exceptions(std::ios::badbit);
   try {
-    file.exceptions(std::ios::badbit);
-    write(file);
-    errno = 0;
-    file.close();
-    if (file.fail()) throw write_failure(name, errno);
+    write(out);
+    out.flush();
   } catch (const std::ios_base::failure&) {
-    throw write_failure(name, errno);
+    throw write_failure(name, buffer.error());
   }
 }
 
-// Symbolic links, devices and FIFOs are written where they are.
-void write_in_place(const std::string& name, const std::function<void(std::ostream&)>& write) {
-  std::ofstream file;
-  errno = 0;
-  file.open(name, std::ios::binary | std::ios::trunc);
-  if (!file.is_open()) throw open_failure(name, errno);
-  write_to(file, name, write);
+// The identity of the written file, then the close, which may be the first
+// to report a failed write.
+file_identity close_written(open_file& file, const std::string& name) {
+  struct stat info {};
+  ::fstat(file.descriptor, &info);
+  const int descriptor = file.descriptor;
+  file.descriptor = -1;
+  if (::close(descriptor) != 0) throw write_failure(name, errno);
+  return {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
 }
 
-// A name in the directory of `name`, short enough for any directory.
-std::string temporary_pattern(const std::string& name) {
-  const std::size_t slash = name.rfind('/');
-  return (slash == std::string::npos ? std::string() : name.substr(0, slash + 1)) +
-         ".hbpins-XXXXXX";
+// Devices, FIFOs, dangling links, and whatever cannot be replaced safely,
+// are written where they are.
+file_identity write_in_place(const std::string& name, const writer& write) {
+  open_file file{::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
+  if (file.descriptor < 0) throw open_failure(name, errno);
+  write_to(file.descriptor, name, write);
+  return close_written(file, name);
 }
 
-// False where the directory takes no new file.
-bool create_temporary(const std::string& name) {
-  const std::string pattern = temporary_pattern(name);
-  if (pattern.size() >= sizeof temporary_name) return false;
-  std::memcpy(temporary_name, pattern.c_str(), pattern.size() + 1);
-  signals_blocked blocked;
-  const int fd = ::mkstemp(temporary_name);
-  if (fd < 0) return false;
-  temporary_exists = 1;
-  ::close(fd);
-  return true;
+std::string directory_of(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// The mode of the file replaced, or what a plain create gives.
-mode_t output_mode(const struct stat* existing) {
-  if (existing != nullptr) return existing->st_mode & 07777;
+// What a plain create gives.
+mode_t new_file_mode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
 }
 
-void remove_temporary() {
-  signals_blocked blocked;
-  ::unlink(temporary_name);
-  temporary_exists = 0;
-}
-
-void replace_whole(const std::string& name, mode_t mode,
-                   const std::function<void(std::ostream&)>& write) {
-  std::ofstream file(temporary_name, std::ios::binary | std::ios::trunc);
+// The temporary file takes the target's mode and, once complete, its place.
+file_identity replace_whole(open_file& file, const link_target& target, const std::string& name,
+                            const writer& write) {
   try {
-    if (!file.is_open()) throw open_failure(name, errno);
-    write_to(file, name, write);
-    ::chmod(temporary_name, mode);
-    signals_blocked blocked;
-    if (::rename(temporary_name, name.c_str()) != 0) throw write_failure(name, errno);
-    temporary_exists = 0;
+    write_to(file.descriptor, name, write);
+    ::fchmod(file.descriptor, target.error == 0 ? target.mode : new_file_mode());
+    const file_identity written = close_written(file, name);
+    if (const int error = rename_temporary(target.path); error != 0)
+      throw write_failure(name, error);
+    return written;
   } catch (...) {
     remove_temporary();
     throw;
@@ -136,23 +95,22 @@ void replace_whole(const std::string& name, mode_t mode,
 
 }  // namespace
 
-// A regular file is written to a temporary file beside it and renamed over
-// it only once complete, so that a failure or an interrupt leaves the
-// previous file as it was. A name that cannot be looked up goes the plain
-// way, which reports the same error as before.
-void write_output_file(const std::string& name, const std::function<void(std::ostream&)>& write) {
-  struct stat info {};
-  const bool exists = ::lstat(name.c_str(), &info) == 0;
-  if (exists ? !S_ISREG(info.st_mode) : errno != ENOENT) return write_in_place(name, write);
-  if (exists) {
+// A regular file is written to a temporary file beside it, links followed,
+// and renamed over it only once complete. A name that cannot be looked up
+// goes the plain way, which reports the same error as before.
+file_identity write_output_file(const std::string& name, const writer& write) {
+  const link_target target = follow_links(name);
+  const bool replaceable =
+      target.error == 0 ? target.is_regular : target.error == ENOENT && !target.is_link;
+  if (!replaceable) return write_in_place(name, write);
+  if (target.error == 0) {
     // Whoever may not write the file may not replace it either.
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) throw open_failure(name, errno);
-    ::close(fd);
+    const open_file check{::open(target.path.c_str(), O_WRONLY | O_CLOEXEC)};
+    if (check.descriptor < 0) throw open_failure(name, errno);
   }
-  install_cleanup_handlers();
-  if (!create_temporary(name)) return write_in_place(name, write);
-  replace_whole(name, output_mode(exists ? &info : nullptr), write);
+  open_file file{create_temporary(directory_of(target.path))};
+  if (file.descriptor < 0) return write_in_place(name, write);
+  return replace_whole(file, target, name, write);
 }
 
 }  // namespace hbpins

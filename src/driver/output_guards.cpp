@@ -37,9 +37,8 @@ void check_not_written(const driver_state& state, const std::string& name) {
 
 void write_output(driver_state& state, const std::string& name,
                   const std::function<void(std::ostream&)>& write) {
-  write_output_file(name, write);
-  const std::optional<file_identity> file = identity_of(name);
-  if (file && file->is_regular) state.written.push_back(*file);
+  const file_identity file = write_output_file(name, write);
+  if (file.is_regular) state.written.push_back(file);
 }
 
 }  // namespace hbpins
