@@ -39,7 +39,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 echo "cpu: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1), $(nproc) cores"
-echo "kernel: $(uname -sr); $(g++ --version | head -n 1); files on $(stat -f -c %T .)"
+echo "kernel: $(uname -sr); $(g++ --version | head -n 1); files on $(findmnt -n -o FSTYPE -T . || stat -f -c %T .)"
 echo "load average at start: $(cut -d ' ' -f 1-3 /proc/loadavg)"
 printf '%-36s %9s %6s %11s %11s %9s %9s %8s %5s\n' case "bytes" ratio quartiles \
   min-max "hbpins ms" "cat ms" "peak KiB" pairs
@@ -50,7 +50,7 @@ printf '%-36s %9s %6s %11s %11s %9s %9s %8s %5s\n' case "bytes" ratio quartiles 
 measure() {
   local label=$1 max_pairs=$2 seconds=$3 stdout=$4 reference=$5
   shift 5
-  local peak stats
+  local peak stats n median q1 q3 low high ours theirs
   /usr/bin/time -f %M -o peak.txt "$hbpins" "$@" > "$stdout" 2> /dev/null
   stats=$("$pairs" "$max_pairs" "$seconds" "$stdout" "$hbpins" "$@" -- copy.out "$cat" "$reference")
   peak=$(tail -n 1 peak.txt)
