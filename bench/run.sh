@@ -109,7 +109,7 @@ merge "4 merge, LF"
 template $'\r\n' ''
 merge "5 merge, CRLF"
 template $'\n' 1
-merge "6 merge, a '-- QM' line every 256 KiB"
+merge "6 merge, '-- QM' line every 256 KiB"
 {
   printf -- '-- '
   head -c $((100000000 - 4)) /dev/zero | tr '\0' x
