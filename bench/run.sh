@@ -1,93 +1,122 @@
 #!/usr/bin/env bash
-# Measures hbpins against cat of the same bytes, in the same run:
-#   1. board 711 with module 714 on all eight slots, writing the UCF file, the
-#      declarations and a top file from the default template;
-#   2. QMALL in two columns to /dev/null;
-#   3. the merge of a generated template of about 50 MB;
-#   4. the full pin report of case 1 as CSV and JSON.
-# Prints the ratio of median wall times (hbpins / cat) and the peak resident
-# memory of each case. Targets: ratios 1 and 2 at most 1.0, ratio 3 at most
-# 1.5, every peak at most 4 MiB.
+# Measures hbpins against cat writing the same bytes into a file. Each case
+# runs hbpins and cat alternately, pair by pair (bench/pairs.c), so that both
+# sides meet the same machine: the same load, the same writeback of the files
+# before them. Each side creates or replaces its output file inside the timed
+# region: hbpins writes its files as it always does, and cat's standard output
+# is opened on its file with O_CREAT|O_TRUNC in the child just before cat
+# starts, as the shell's `cat SRC > DST` would open it. Neither side runs
+# under a shell, so there is no shell's cost to subtract, and both pay the
+# same process start by posix_spawn. cat copies the bytes that hbpins wrote,
+# into one file even where hbpins writes several.
+#
+# Prints the machine, then one line per case: the median of the pair ratios
+# (hbpins / cat), their quartiles and extremes, the median wall times of
+# each side, and the peak resident memory of hbpins from /usr/bin/time -f %M.
+# Targets: every small case (1, 2, 3, 8) at most 1.0 x cat; every large
+# template (4 to 7) at most 1.5 x cat; every peak at most 4 MiB. A busy
+# machine moves a ratio by about 0.2; the quartiles show how much.
+#
+# A case is a first run of hbpins that leaves the bytes for cat to copy, then
+# `measure`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-if ! command -v hyperfine > /dev/null; then
-  apt-get install -y hyperfine > /dev/null || { apt-get update > /dev/null && apt-get install -y hyperfine > /dev/null; }
+if [ ! -x /usr/bin/time ]; then
+  apt-get install -y time > /dev/null || { apt-get update > /dev/null && apt-get install -y time > /dev/null; }
 fi
 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
-cmake --build build-bench -j > /dev/null
+cmake --build build-bench -j "$(nproc)" > /dev/null
+cc -O2 -Wall -o build-bench/pairs bench/pairs.c
 hbpins=$root/build-bench/hbpins
+pairs=$root/build-bench/pairs
+cat=$(command -v cat)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# median_seconds NAME: the median of the last hyperfine export.
-median_seconds() {
-  sed -n 's/.*"median": *\([0-9.e-]*\).*/\1/p' "$1" | head -n 1
+echo "cpu: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1), $(nproc) cores"
+echo "kernel: $(uname -sr); $(g++ --version | head -n 1); files on $(findmnt -n -o FSTYPE -T . || stat -f -c %T .)"
+echo "load average at start: $(cut -d ' ' -f 1-3 /proc/loadavg)"
+printf '%-36s %9s %6s %11s %11s %9s %9s %8s %5s\n' case "bytes" ratio quartiles \
+  min-max "hbpins ms" "cat ms" "peak KiB" pairs
+
+# measure LABEL MAX_PAIRS SECONDS STDOUT REFERENCE HBPINS_ARGUMENT...
+# hbpins runs with its standard output on STDOUT; cat copies REFERENCE, the
+# bytes hbpins wrote, which must exist after a first run of hbpins.
+measure() {
+  local label=$1 max_pairs=$2 seconds=$3 stdout=$4 reference=$5
+  shift 5
+  local peak stats n median q1 q3 low high ours theirs
+  /usr/bin/time -f %M -o peak.txt "$hbpins" "$@" > "$stdout" 2> /dev/null
+  stats=$("$pairs" "$max_pairs" "$seconds" "$stdout" "$hbpins" "$@" -- copy.out "$cat" "$reference")
+  peak=$(tail -n 1 peak.txt)
+  read -r n median q1 q3 low high ours theirs <<< "$stats"
+  printf '%-36s %9d %6.2f %5.2f-%-5.2f %5.2f-%-5.2f %9.3f %9.3f %8d %5d\n' "$label" \
+    "$(wc -c < "$reference")" "$median" "$q1" "$q3" "$low" "$high" "$ours" "$theirs" "$peak" "$n"
+  rm -f copy.out
 }
 
-# peak_kib COMMAND...: maximum resident set size in KiB.
-peak_kib() {
-  /usr/bin/time -f '%M' -o peak.txt "$@" > /dev/null 2>&1 || true
-  tail -n 1 peak.txt
+# Small cases: many quick pairs. Large cases: fewer, each of them long.
+small=(500 15)
+large=(40 20)
+full_711=(-d 711 -s 714 -s 714 -s 714 -s 714 -s 714 -s 714 -s 714 -s 714)
+
+"$hbpins" "${full_711[@]}" -u board -c decl -o top 2> /dev/null
+cat board.ucf decl.vhd top.vhd > configuration.ref
+measure "1 711, 8 x 714, -u -c -o" "${small[@]}" /dev/null configuration.ref "${full_711[@]}" \
+  -u board -c decl -o top
+
+"$hbpins" -2 QMALL > listing.ref
+measure "2 -2 QMALL to a file" "${small[@]}" listing.out listing.ref -2 QMALL
+
+"$hbpins" "${full_711[@]}" -p report 2> /dev/null
+cp report.csv report.ref
+measure "3 711, 8 x 714, -p CSV" "${small[@]}" /dev/null report.ref "${full_711[@]}" -p report
+
+# template LINE_END QM_LINE: about 50 MB of VHDL with both markers at its
+# start and twice more; with QM_LINE set, a line beginning "-- QM" that is no
+# marker starts every 256 KiB.
+template() {
+  awk -v ORS="$1" -v qm_line="$2" 'BEGIN {
+    print "library ieee;"; print "use ieee.std_logic_1164.all;"
+    for (i = 0; bytes < 50000000; i++) {
+      if (i % 350000 == 0) { print "  -- QM_BEGIN"; print "      -- QM_MAP_BEGIN" }
+      if (qm_line && int(bytes / 262144) > block) {
+        block = int(bytes / 262144)
+        print "-- QM722 reads the digital inputs of the front panel"
+      }
+      line = sprintf("  signal s%07d : std_logic_vector(31 downto 0) := (others => '\''0'\'');", i)
+      print line
+      bytes += length(line) + length(ORS)
+    }
+  }' > big.vhd
 }
 
-# compare LABEL HBPINS_COMMAND CAT_COMMAND PEAK_COMMAND...
-# hbpins runs without a shell. cat runs through the shell when it has to
-# create its output file as hbpins does; hyperfine subtracts the shell's
-# start-up.
-compare() {
-  local label=$1 ours=$2 theirs=$3
-  shift 3
-  local shell=(-N)
-  [[ $theirs == *">"* ]] && shell=()
-  hyperfine -N --warmup 50 --min-runs 500 --export-json ours.json "$ours" > /dev/null 2>&1
-  hyperfine "${shell[@]}" --warmup 50 --min-runs 500 --export-json theirs.json "$theirs" \
-    > /dev/null 2>&1
-  local a b
-  a=$(median_seconds ours.json)
-  b=$(median_seconds theirs.json)
-  printf '%-30s hbpins %8.3f ms  cat %8.3f ms  ratio %5.2f  peak %5d KiB\n' "$label" \
-    "$(echo "$a * 1000" | bc -l)" "$(echo "$b * 1000" | bc -l)" "$(echo "$a / $b" | bc -l)" \
-    "$(peak_kib "$@")"
+# merge LABEL: the merge of big.vhd by board 710 with 722 and 704.
+merge() {
+  "$hbpins" -d 710 -s 722 -s 704 -t big -o merged 2> /dev/null
+  cp merged.vhd merged.ref
+  measure "$1" "${large[@]}" /dev/null merged.ref -d 710 -s 722 -s 704 -t big -o merged
+  rm -f big.vhd merged.vhd merged.ref
 }
 
-# 1. The largest configuration.
-largest=(-d 711)
-for slot in 0 1 2 3 4 5 6 7; do largest+=(-s 714); done
-largest+=(-u board -c decl -o top)
-"$hbpins" "${largest[@]}" > /dev/null
-cat board.ucf decl.vhd top.vhd > largest.out
-echo "case 1 writes $(wc -c < largest.out) bytes"
-compare "1 board 711, 8 x 714, -u -c -o" "$hbpins ${largest[*]}" "cat largest.out > copy.out" \
-  "$hbpins" "${largest[@]}"
+template $'\n' ''
+merge "4 merge, LF"
+template $'\r\n' ''
+merge "5 merge, CRLF"
+template $'\n' 1
+merge "6 merge, '-- QM' line every 256 KiB"
+{
+  printf -- '-- '
+  head -c $((100000000 - 4)) /dev/zero | tr '\0' x
+  printf '\n'
+} > big.vhd
+merge "7 merge, one line of 100 MB"
 
-# 2. The listing.
-"$hbpins" -2 QMALL > qmall.out
-compare "2 QMALL -2 > /dev/null" "$hbpins -2 QMALL" "cat qmall.out" "$hbpins" -2 QMALL
-
-# 3. A merge of a 50 MB template.
-awk 'BEGIN {
-  print "library ieee;"; print "use ieee.std_logic_1164.all;"
-  for (i = 0; i < 800000; i++) {
-    if (i % 200000 == 0) { print "  -- QM_BEGIN"; print "  -- QM_END" }
-    if (i % 250000 == 1) { print "      -- QM_MAP_BEGIN" }
-    printf "  signal s%07d : std_logic_vector(31 downto 0) := (others => '\''0'\'');\n", i
-  }
-}' > big.vhd
-echo "case 3 template: $(wc -c < big.vhd) bytes"
-compare "3 merge of a 50 MB template" "$hbpins -d 710 -s 722 -s 704 -t big -o merged" \
-  "cat big.vhd > copy.vhd" "$hbpins" -d 710 -s 722 -s 704 -t big -o merged
-
-# 4. The full pin report of the largest configuration, CSV and JSON.
-report=(-d 711)
-for slot in 0 1 2 3 4 5 6 7; do report+=(-s 714); done
-report+=(-p report -p report.json)
-"$hbpins" "${report[@]}" 2> /dev/null
-cat report.csv report.json > report.out
-echo "case 4 writes $(wc -c < report.out) bytes"
-compare "4 board 711 pin report, CSV+JSON" "$hbpins ${report[*]}" "cat report.out > copy.out" \
-  "$hbpins" "${report[@]}"
+"$hbpins" "${full_711[@]}" -p board.svg 2> /dev/null
+cp board.svg picture.ref
+measure "8 711, 8 x 714, -p SVG" "${small[@]}" /dev/null picture.ref "${full_711[@]}" -p board.svg

@@ -26,7 +26,8 @@ check() {
 
 cmake --install "$build_dir" --prefix "$scratch/prefix" > /dev/null
 check "$build_dir" "$scratch/prefix/bin/hbpins"
-test -f "$scratch/prefix/share/man/man1/hbpins.1"
+gzip -dc "$scratch/prefix/share/man/man1/hbpins.1.gz" | cmp - "$source_dir/doc/hbpins.1"
+test -f "$scratch/prefix/share/doc/hbpins/copyright"
 test -f "$scratch/prefix/share/bash-completion/completions/hbpins"
 
 odd=$scratch/odd-build
