@@ -122,10 +122,10 @@ void check_ucf_file(const output_context& context, std::ostream& out) {
 }
 
 constexpr output_option output_options[] = {
-    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, destination::file,
-     nullptr, nullptr, write_ucf_file},
-    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, destination::file,
-     nullptr, nullptr, write_declaration_file},
+    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, destination::file, nullptr,
+     nullptr, write_ucf_file},
+    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, destination::file, nullptr,
+     nullptr, write_declaration_file},
     {"-O", "", ".vhd", "Insert the QMxxx signals to the template and write VHDL top to ", false,
      true, destination::file, open_default_template, check_template_unread, write_top_file},
     {"-P", "", ".csv", "Write pin report to ", true, true, destination::file_or_stdout, nullptr,

@@ -8,7 +8,7 @@ namespace hbpins {
 namespace {
 
 constexpr std::string_view statement_keywords[] = {"NET",     "INST",   "PIN",       "TIMESPEC",
-                                                    "TIMEGRP", "CONFIG", "AREA_GROUP"};
+                                                   "TIMEGRP", "CONFIG", "AREA_GROUP"};
 
 enum class token_kind { word, quoted, equals, bar, semicolon, end };
 
@@ -75,7 +75,8 @@ std::string_view quoted_text(scanner& s) {
   const std::size_t start = ++s.at;
   while (s.at < s.text.size() && s.text[s.at] != '"' && s.text[s.at] != '\n')
     check_text(s, s.text[s.at++]);
-  if (s.at == s.text.size() || s.text[s.at] == '\n') fail(s.line, "a quote that does not end on its line");
+  if (s.at == s.text.size() || s.text[s.at] == '\n')
+    fail(s.line, "a quote that does not end on its line");
   return s.text.substr(start, s.at++ - start);
 }
 
@@ -131,7 +132,8 @@ std::string_view value_of(net_tokens& n, std::string_view keyword) {
   const std::size_t key = n.at;
   if (key + 2 >= tokens.size() || tokens[key + 1].kind != token_kind::equals ||
       !is_value(tokens[key + 2]))
-    fail(tokens[key].line, std::string(n.net.name) + ": " + std::string(keyword) + " without a value");
+    fail(tokens[key].line,
+         std::string(n.net.name) + ": " + std::string(keyword) + " without a value");
   n.at += 3;
   return tokens[key + 2].text;
 }
@@ -200,8 +202,8 @@ ucf_reading read_ucf(std::string_view text) {
       if (t.kind == token_kind::end) break;
       if (t.kind == token_kind::semicolon) continue;
       if (statement.empty() && !is_statement_keyword(t))
-        fail(t.line, "NET, INST, PIN, TIMESPEC, TIMEGRP, CONFIG or AREA_GROUP expected, not " +
-                         shown(t));
+        fail(t.line,
+             "NET, INST, PIN, TIMESPEC, TIMEGRP, CONFIG or AREA_GROUP expected, not " + shown(t));
       statement.push_back(t);
     }
   } catch (ucf_read_error& error) {

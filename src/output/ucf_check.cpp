@@ -150,17 +150,18 @@ void compare_location(check_report& report, const board_nets& nets, const net_st
   const std::string others = others_on(nets, location, pin);
   if (others.empty())
     tell(report, differing, statement.line, pin.name,
-           "LOC " + quoted(location) + ", the board has " + quoted(pin.location));
+         "LOC " + quoted(location) + ", the board has " + quoted(pin.location));
   else
     tell(report, on_other_location, statement.line, pin.name,
-           "LOC " + quoted(location) + " is where the board has " + others);
+         "LOC " + quoted(location) + " is where the board has " + others);
 }
 
-void compare_standard(check_report& report, const net_statement& statement, const resolved_pin& pin) {
+void compare_standard(check_report& report, const net_statement& statement,
+                      const resolved_pin& pin) {
   if (!statement.standard || equal_in_any_case(*statement.standard, pin.dir->standard)) return;
   tell(report, differing, statement.line, pin.name,
-         "IOSTANDARD " + std::string(*statement.standard) + ", the board has " +
-             std::string(pin.dir->standard));
+       "IOSTANDARD " + std::string(*statement.standard) + ", the board has " +
+           std::string(pin.dir->standard));
 }
 
 // A pull the statement states, and at the net's first LOC, a pull of the
@@ -191,7 +192,9 @@ void write_summary(const check_report& report, std::size_t net_count) {
 }  // namespace
 
 bool equal_in_any_case(std::string_view a, std::string_view b) {
-  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  const auto upper = [](char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  };
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
     if (upper(a[k]) != upper(b[k])) return false;
@@ -216,7 +219,7 @@ std::size_t check_ucf(const pin_list& pins, std::span<const net_statement> state
   for (std::size_t net = 0; net < nets.pins.size(); ++net)
     if (facts[net].placed_at == none)
       tell(report, not_placed, 0, nets.pins[net]->name,
-                     "not placed in this file, the board has " + quoted(nets.pins[net]->location));
+           "not placed in this file, the board has " + quoted(nets.pins[net]->location));
   write_summary(report, nets.pins.size());
   return total_of(report);
 }
