@@ -1,5 +1,7 @@
 #include "driver/ucf_reader.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
@@ -30,42 +32,56 @@ struct scanner {
   throw ucf_read_error{line, std::move(message)};
 }
 
-// Control characters other than tab, line feed and carriage return do not
-// occur in a text file; bytes from 128 on may be UTF-8 in a comment.
-bool is_binary(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7f;
+// What a byte is to the scanner. Control characters other than tab, line
+// feed and carriage return do not occur in a text file; bytes from 128 on
+// may be UTF-8, in a comment or a name. A carriage return is a blank, so
+// that CRLF ends a line like LF.
+enum class char_class : std::uint8_t { word, blank, line_end, comment, quote, single, binary };
+
+constexpr std::array<char_class, 256> char_classes = [] {
+  std::array<char_class, 256> classes{};
+  for (std::size_t c = 0; c < 0x20; ++c) classes[c] = char_class::binary;
+  classes[0x7f] = char_class::binary;
+  classes['\t'] = classes[' '] = classes['\r'] = char_class::blank;
+  classes['\n'] = char_class::line_end;
+  classes['#'] = char_class::comment;
+  classes['"'] = char_class::quote;
+  classes[';'] = classes['='] = classes['|'] = char_class::single;
+  return classes;
+}();
+
+char_class class_of(char c) {
+  return char_classes[static_cast<unsigned char>(c)];
 }
 
-void check_text(const scanner& s, char c) {
-  if (!is_binary(c)) return;
+[[noreturn]] void fail_binary(const scanner& s, char c) {
   char hex[8];
   std::snprintf(hex, sizeof hex, "0x%02x", static_cast<unsigned>(static_cast<unsigned char>(c)));
   fail(s.line, std::string("not a text file: byte ") + hex);
 }
 
-// A carriage return counts as a blank, so CRLF ends a line like LF.
-bool is_blank(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
-
-bool ends_word(char c) {
-  return is_blank(c) || c == '\n' || c == ';' || c == '=' || c == '|' || c == '"' || c == '#' ||
-         is_binary(c);
+void check_text(const scanner& s, char c) {
+  if (class_of(c) == char_class::binary) fail_binary(s, c);
 }
 
 // Skips blanks, line ends and comments; false at the end of the text.
 bool skip_space(scanner& s) {
-  while (s.at < s.text.size()) {
+  for (; s.at < s.text.size(); ++s.at) {
     const char c = s.text[s.at];
-    check_text(s, c);
-    if (c == '\n') ++s.line;
-    if (c == '#') {
-      while (s.at + 1 < s.text.size() && s.text[s.at + 1] != '\n') check_text(s, s.text[++s.at]);
-    } else if (c != '\n' && !is_blank(c)) {
-      return true;
+    switch (class_of(c)) {
+      case char_class::blank:
+        break;
+      case char_class::line_end:
+        ++s.line;
+        break;
+      case char_class::comment:
+        while (s.at + 1 < s.text.size() && s.text[s.at + 1] != '\n') check_text(s, s.text[++s.at]);
+        break;
+      case char_class::binary:
+        fail_binary(s, c);
+      default:
+        return true;
     }
-    ++s.at;
   }
   return false;
 }
@@ -73,11 +89,13 @@ bool skip_space(scanner& s) {
 // Text up to the closing quote, which must stand on the same line.
 std::string_view quoted_text(scanner& s) {
   const std::size_t start = ++s.at;
-  while (s.at < s.text.size() && s.text[s.at] != '"' && s.text[s.at] != '\n')
-    check_text(s, s.text[s.at++]);
-  if (s.at == s.text.size() || s.text[s.at] == '\n')
-    fail(s.line, "a quote that does not end on its line");
-  return s.text.substr(start, s.at++ - start);
+  for (; s.at < s.text.size(); ++s.at) {
+    const char_class what = class_of(s.text[s.at]);
+    if (what == char_class::quote) return s.text.substr(start, s.at++ - start);
+    if (what == char_class::line_end) break;
+    check_text(s, s.text[s.at]);
+  }
+  fail(s.line, "a quote that does not end on its line");
 }
 
 token next_token(scanner& s) {
@@ -90,13 +108,13 @@ token next_token(scanner& s) {
     t.text = quoted_text(s);
     return t;
   }
-  if (c == '=' || c == '|' || c == ';') {
+  if (class_of(c) == char_class::single) {
     t.kind = c == '=' ? token_kind::equals : c == '|' ? token_kind::bar : token_kind::semicolon;
     t.text = s.text.substr(s.at++, 1);
     return t;
   }
   const std::size_t start = s.at;
-  while (s.at < s.text.size() && !ends_word(s.text[s.at])) ++s.at;
+  while (s.at < s.text.size() && class_of(s.text[s.at]) == char_class::word) ++s.at;
   t.text = s.text.substr(start, s.at - start);
   return t;
 }
@@ -190,6 +208,9 @@ void finish_statement(const std::vector<token>& tokens, std::vector<net_statemen
 
 ucf_reading read_ucf(std::string_view text) {
   ucf_reading reading;
+  // Room for a statement per line of the length hbpins writes spares the
+  // copies of a growing list on large files.
+  reading.nets.reserve(text.size() / 64);
   scanner s{text};
   std::vector<token> statement;
   try {

@@ -30,7 +30,7 @@ board_nets index_nets(const pin_list& list) {
 }
 
 bool has_wildcard(std::string_view name) {
-  return name.find_first_of("*?") != std::string_view::npos;
+  return name.find('*') != std::string_view::npos || name.find('?') != std::string_view::npos;
 }
 
 // * stands for any run of characters, ? for any one character.
@@ -102,6 +102,7 @@ struct check_report {
   std::string_view file;
   std::ostream& out;
   std::array<std::size_t, std::size(kind_words)> counts{};
+  std::string line;  // the line being told
 };
 
 std::size_t total_of(const check_report& report) {
@@ -110,12 +111,16 @@ std::size_t total_of(const check_report& report) {
   return total;
 }
 
-// FILE:LINE: NET: what; line 0 for what the file as a whole lacks.
+// FILE:LINE: NET: what; line 0 for what the file as a whole lacks. Each
+// line goes out in one write: a file may have thousands.
 void tell(check_report& report, difference_kind kind, std::size_t line, std::string_view net,
-          const std::string& what) {
-  report.out << report.file;
-  if (line != 0) report.out << ':' << line;
-  report.out << ": " << net << ": " << what << '\n';
+          std::string_view what) {
+  std::string& text = report.line;
+  text.assign(report.file);
+  if (line != 0) (text += ':') += std::to_string(line);
+  ((text += ": ") += net) += ": ";
+  (text += what) += '\n';
+  report.out << text;
   ++report.counts[kind];
 }
 
@@ -196,6 +201,7 @@ bool equal_in_any_case(std::string_view a, std::string_view b) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   };
   if (a.size() != b.size()) return false;
+  if (a == b) return true;
   for (std::size_t k = 0; k < a.size(); ++k)
     if (upper(a[k]) != upper(b[k])) return false;
   return true;
@@ -205,7 +211,7 @@ std::size_t check_ucf(const pin_list& pins, std::span<const net_statement> state
                       std::string_view file, std::ostream& out) {
   const board_nets nets = index_nets(pins);
   const std::vector<net_facts> facts = facts_of(nets, statements);
-  check_report report{file, out};
+  check_report report{file, out, {}, {}};
   for (std::size_t k = 0; k < statements.size(); ++k) {
     const net_statement& statement = statements[k];
     const std::size_t named = for_each_named(nets, statement, [&](std::size_t net) {
