@@ -169,16 +169,16 @@ void compare_standard(check_report& report, const net_statement& statement,
            std::string(pin.dir->standard));
 }
 
-// A pull the statement states, and at the net's first LOC, a pull of the
-// board that the file never states.
-void compare_pull(check_report& report, const net_statement& statement, bool first_placement,
-                  const net_facts& facts, const resolved_pin& pin) {
+// A pull the statement states that is not the board's; and where the file
+// places the net but never states the pull the board has, that pull.
+void compare_pull(check_report& report, const net_statement& statement, bool pull_left_out,
+                  const resolved_pin& pin) {
   const std::string_view pull = pin.dir->pull;
-  const std::string board_has = ", the board has " + pull_words(pull);
   if (!statement.pull.empty() && statement.pull != pull)
-    tell(report, differing, statement.line, pin.name, pull_words(statement.pull) + board_has);
-  if (first_placement && !facts.pull_stated && !pull.empty())
-    tell(report, differing, statement.line, pin.name, "no pull" + board_has);
+    tell(report, differing, statement.line, pin.name,
+         pull_words(statement.pull) + ", the board has " + pull_words(pull));
+  if (pull_left_out && !pull.empty())
+    tell(report, differing, statement.line, pin.name, "no pull, the board has " + pull_words(pull));
 }
 
 void write_summary(const check_report& report, std::size_t net_count) {
@@ -218,7 +218,8 @@ std::size_t check_ucf(const pin_list& pins, std::span<const net_statement> state
       const resolved_pin& pin = *nets.pins[net];
       compare_location(report, nets, statement, pin);
       compare_standard(report, statement, pin);
-      compare_pull(report, statement, facts[net].placed_at == k, facts[net], pin);
+      // Told once, at the net's first LOC.
+      compare_pull(report, statement, facts[net].placed_at == k && !facts[net].pull_stated, pin);
     });
     if (named == 0) tell(report, not_on_board, statement.line, statement.name, "not on this board");
   }
