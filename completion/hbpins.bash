@@ -38,7 +38,7 @@ _hbpins() {
       mapfile -t COMPREPLY < <(compgen -W "$modules" -- "$cur")
       return
       ;;
-    -u)
+    -u | -k)
       _hbpins_files '*.[uU][cC][fF]'
       return
       ;;
@@ -51,7 +51,7 @@ _hbpins() {
       return
       ;;
   esac
-  local words="--help --version -v -1 -2 -W -d -s -u -c -t -o -p QMALL"
+  local words="--help --version -v -1 -2 -W -d -s -u -c -t -o -p -k QMALL"
   local b m
   for b in $boards; do words+=" HB$b"; done
   # One QM word per module: the build variants (-1) are chosen after -s.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz harnesses with clang and runs both at once, each for a
+# Builds the fuzz harnesses with clang and runs them all at once, each for a
 # bounded time from its seed corpus:  fuzz/run.sh [seconds]  (default 30).
 # A crash, leak, timeout or sanitizer report fails the script; the log and
 # the failing input stay in build-fuzz/findings/. Inputs a run finds
@@ -13,7 +13,7 @@ cmake --build "$build" -j
 rm -rf "$build/findings" && mkdir -p "$build/findings"
 
 failed=0
-for harness in fuzz_command_line:4096 fuzz_template_merge:16384; do
+for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:16384; do
   name=${harness%:*}
   mkdir -p "$root/fuzz/corpus-work/$name"
   "$build/$name" "$root/fuzz/corpus-work/$name" "$root/fuzz/corpus/$name" -max_total_time="$seconds" \
@@ -21,7 +21,7 @@ for harness in fuzz_command_line:4096 fuzz_template_merge:16384; do
     -artifact_prefix="$build/findings/$name-" > "$build/findings/$name.log" 2>&1 &
 done
 for job in $(jobs -p); do wait "$job" || failed=1; done
-for name in fuzz_command_line fuzz_template_merge; do
+for name in fuzz_command_line fuzz_template_merge fuzz_ucf_reader; do
   echo "$name: $(sed -n 's/^stat::number_of_executed_units: *//p' "$build/findings/$name.log") runs"
 done
 [ "$failed" = 0 ] || tail -n 40 "$build"/findings/*.log

@@ -81,7 +81,11 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
       if (step.ends_run) break;
       state.index += step.used;
     }
-    return static_cast<int>(exit_status::success);
+    return static_cast<int>(state.differences_found ? exit_status::differences
+                                                    : exit_status::success);
+  } catch (const input_error& error) {
+    err << error.message << '\n';
+    return static_cast<int>(exit_status::usage);
   } catch (const run_failure& failure) {
     const int status = static_cast<int>(failure.status);
     if (failure.status == exit_status::usage) {

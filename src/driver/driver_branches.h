@@ -26,7 +26,7 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
 // -t NAME, accepted at any point, also before the board.
 step_result template_input(driver_state& state);
 
-// An output option of the output table: -u, -c, -o or -p, or a bare name
+// An option of the output table: -u, -c, -o, -p or -k, or a bare name
 // ending in ".ucf". False, with nothing done, when A is none of them.
 bool is_output_argument(std::string_view a, std::string_view k);
 step_result output_argument(driver_state& state, std::string_view a, std::string_view k);

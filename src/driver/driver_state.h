@@ -42,6 +42,7 @@ struct driver_state {
   std::vector<file_identity> written;  // the regular files the outputs wrote
   bool locations_warned = false;
   bool vectors_warned = false;
+  bool differences_found = false;  // by a -k: the run ends with its own status
 };
 
 // The argument after the option at the index; empty at the end of the

@@ -1,6 +1,7 @@
 // The output options, one row each: what the option is called, how its file
 // is named, what it needs, and which writer fills the file from the
-// assembled board's pin list.
+// assembled board's pin list. -k is one of them that writes no file: it
+// reads its file and reports on the message stream.
 
 #include <algorithm>
 #include <cctype>
@@ -9,12 +10,15 @@
 #include "assembly/pin_list.h"
 #include "driver/driver_branches.h"
 #include "driver/file_names.h"
+#include "driver/input_file.h"
 #include "driver/output_guards.h"
 #include "driver/run_failure.h"
+#include "driver/ucf_reader.h"
 #include "output/package_picture.h"
 #include "output/pin_report.h"
 #include "output/port_list.h"
 #include "output/template_merge.h"
+#include "output/ucf_check.h"
 #include "output/ucf_writer.h"
 #include "output/vhdl_writers.h"
 
@@ -30,14 +34,20 @@ struct output_context {
   driver_state& state;
 };
 
+enum class destination {
+  file,
+  file_or_stdout,  // "-" writes to standard output
+  messages,        // no file: the option reports on the message stream
+};
+
 struct output_option {
   std::string_view key;          // the first two characters, upper-cased
   std::string_view bare_suffix;  // a bare argument ending so is this output
   std::string_view extension;    // added to a name without one
   std::string_view verbose;      // what -v prints before the name
   bool needs_board;
-  bool closes_placement;                     // no module may be placed after it
-  bool dash_is_stdout;                       // "-" writes to standard output
+  bool closes_placement;  // no module may be placed after it
+  destination goes_to;
   void (*prepare)(driver_state& state);      // before the verbose line
   void (*check)(const driver_state& state);  // after the file guards
   void (*write)(const output_context& context, std::ostream& out);
@@ -100,15 +110,28 @@ void write_report_file(const output_context& context, std::ostream& out) {
     write_csv_report(context.pins, out);
 }
 
+// -k: the named UCF file against the board; nothing is written.
+void check_ucf_file(const output_context& context, std::ostream& out) {
+  const std::string text = read_input_file(context.name);
+  const ucf_reading reading = read_ucf(text);
+  if (reading.error)
+    throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
+                      reading.error->message};
+  if (check_ucf(context.pins, reading.nets, context.name, out) > 0)
+    context.state.differences_found = true;
+}
+
 constexpr output_option output_options[] = {
-    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, false, nullptr, nullptr,
-     write_ucf_file},
-    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, false, nullptr, nullptr,
-     write_declaration_file},
+    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, destination::file, nullptr,
+     nullptr, write_ucf_file},
+    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, destination::file, nullptr,
+     nullptr, write_declaration_file},
     {"-O", "", ".vhd", "Insert the QMxxx signals to the template and write VHDL top to ", false,
-     true, false, open_default_template, check_template_unread, write_top_file},
-    {"-P", "", ".csv", "Write pin report to ", true, true, true, nullptr, nullptr,
-     write_report_file},
+     true, destination::file, open_default_template, check_template_unread, write_top_file},
+    {"-P", "", ".csv", "Write pin report to ", true, true, destination::file_or_stdout, nullptr,
+     nullptr, write_report_file},
+    {"-K", "", ".ucf", "Check ", true, true, destination::messages, nullptr, nullptr,
+     check_ucf_file},
 };
 
 // The pin list of the configuration as it stands, resolved once for all the
@@ -140,22 +163,23 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   // A bare name is used as typed, in its own case.
   const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
   if (option.needs_board && !state.board_chosen) throw usage_error("HB type not specified!");
-  const bool to_stdout = option.dash_is_stdout && typed == "-";
+  const bool to_stdout = option.goes_to == destination::file_or_stdout && typed == "-";
   const std::string name =
       to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
+  const bool to_file = option.goes_to != destination::messages && !to_stdout;
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
-  if (!to_stdout) {
+  if (to_file) {
     check_not_template(state.tmpl, name);
     check_not_written(state, name);
   }
   if (option.check != nullptr) option.check(state);
   const pin_list& pins = resolved_pins(state);
   const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
-  if (to_stdout)
-    write(state.data_out);
-  else
+  if (to_file)
     write_output(state, name, write);
+  else
+    write(to_stdout ? state.data_out : state.out);
   if (option.closes_placement) state.placement_closed = true;
   return {takes_value ? 2u : 1u};
 }

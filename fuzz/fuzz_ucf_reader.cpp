@@ -1,0 +1,83 @@
+// The UCF reader of -k: the input bytes after the first are the file, the
+// first byte picks the configuration it is checked against. Whatever the
+// bytes, the reader ends with statements or one fault on a line of the
+// file, and the check writes one line per difference and a summary.
+// hbpins' own UCF files of the configurations read and check clean.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "driver/ucf_reader.h"
+#include "output/ucf_check.h"
+#include "output/ucf_writer.h"
+
+namespace {
+
+using namespace hbpins;
+
+void fail(const char* what, std::string_view text) {
+  std::fprintf(stderr, "fuzz_ucf_reader: %s\n--- text ---\n%.*s\n", what,
+               static_cast<int>(text.size()), text.data());
+  std::abort();
+}
+
+pin_list configured(std::uint16_t board, std::initializer_list<std::uint16_t> modules) {
+  board_configuration config;
+  select_board(config, board);
+  std::uint16_t slot = 0;
+  for (std::uint16_t module : modules) {
+    place_module(config, slot, module, static_cast<std::uint8_t>(slot % 2));
+    ++slot;
+  }
+  return resolve_pins(config);
+}
+
+const pin_list configurations[] = {
+    configured(701, {722, 707, 955}),
+    configured(711, {714, 727, 703, 736, 955, 953, 735}),
+    configured(709, {735, 736, 703, 953}),
+};
+
+bool within(std::string_view part, std::string_view whole) {
+  return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  for (const pin_list& pins : configurations) {
+    std::ostringstream file, report;
+    write_ucf(pins, file);
+    const ucf_reading reading = read_ucf(file.view());
+    if (reading.error || check_ucf(pins, reading.nets, "own.ucf", report) != 0)
+      fail("hbpins' own UCF file does not check clean", report.view());
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const ucf_reading reading = read_ucf(text);
+  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  if (reading.error &&
+      (reading.error->line < 1 || reading.error->line > lines || reading.error->message.empty()))
+    fail("a fault without its line", text);
+  for (const net_statement& net : reading.nets)
+    if (net.line < 1 || net.line > lines || net.name.empty() || !within(net.name, text) ||
+        (net.location && !within(*net.location, text)))
+      fail("a statement outside the text", text);
+  std::ostringstream report;
+  const std::size_t differences =
+      check_ucf(configurations[data[0] % std::size(configurations)], reading.nets, "f.ucf", report);
+  const std::string_view written = report.view();
+  if (static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n')) !=
+          differences + 1 ||
+      !written.ends_with("\n"))
+    fail("not one line per difference and a summary", written);
+  return 0;
+}
