@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 
 #include "assembly/pin_list.h"
 #include "driver/driver_branches.h"
@@ -74,10 +73,12 @@ void check_template_unread(const driver_state& state) {
 }
 
 void write_top_file(const output_context& context, std::ostream& out) {
-  std::ifstream& tmpl = context.state.tmpl.stream;
-  merge_template(context.pins, tmpl, out, context.state.out);
-  if (tmpl.bad()) throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
-  close_template(context.state.tmpl);
+  template_file& tmpl = context.state.tmpl;
+  const template_markers found = merge_template(context.pins, tmpl.stream, out, context.state.out);
+  if (tmpl.stream.bad())
+    throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
+  close_template(tmpl);
+  warn_of_missing_markers(tmpl, found, context.state.err);
 }
 
 bool name_ends_with(const std::string& name, std::string_view extension) {
