@@ -54,8 +54,7 @@ void write_declaration_file(const output_context& context, std::ostream& out) {
 // executable really sits in.
 void open_default_template(driver_state& state) {
   if (state.template_open) return;
-  const std::string name = program_directory(state.args[0]) + "HB" +
-                           std::to_string(board_number(state.config)) + "_template.vhd";
+  const std::string name = default_template_name(state.args[0], board_number(state.config));
   if (state.verbose) state.out << "VHDL template file not specified, trying " << name << '\n';
   try {
     open_template(state.tmpl, name);
@@ -147,7 +146,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
   if (!to_stdout) {
-    check_not_template(state.tmpl, name);
+    check_not_template(state.tmpl, state.args[0], board_number(state.config), name);
     check_not_written(state, name);
   }
   if (option.check != nullptr) option.check(state);

@@ -58,8 +58,17 @@ void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-void check_not_template(const template_file& tmpl, const std::string& name) {
-  if (tmpl.stream.is_open() && identity_of(name) == tmpl.identity)
+std::string default_template_name(std::string_view program_path, unsigned board) {
+  return program_directory(program_path) + "HB" + std::to_string(board) + "_template.vhd";
+}
+
+// A name that leads to no file is no template; most outputs are new files.
+void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+                        const std::string& name) {
+  const std::optional<file_identity> output = identity_of(name);
+  if (!output) return;
+  if (tmpl.stream.is_open() ? *output == tmpl.identity
+                            : output == identity_of(default_template_name(program_path, board)))
     throw usage_error("Output file is the VHDL template!");
 }
 

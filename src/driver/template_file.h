@@ -41,8 +41,13 @@ void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
-// An output must never truncate the template it is about to read.
-void check_not_template(const template_file& tmpl, const std::string& name);
+// The board's template beside the program, which -o reads without -t.
+std::string default_template_name(std::string_view program_path, unsigned board);
+
+// An output must never truncate the template that -o is to read: the open
+// one, or with none open, the board's default template.
+void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+                        const std::string& name);
 
 // A template that lacks a marker line, so that the merge left out a block
 // (a misspelt "--QM_BEGIN"), gets one warning line on err.
