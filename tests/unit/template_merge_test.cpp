@@ -92,8 +92,7 @@ TEST(TemplateMerge, LinesLongerThanABlock) {
       {b + "\r\n" + b + "-- QM_END\r" + b + "-- QM_MAP_BEGI\n" + b,
        b + "\n" + b + "-- QM_MAP_BEGI\n" + b + "\n"},
       {b + "-- QM_BEGIN" + b + "\r\r\n-- QM_MAP_BEGIN" + b + "\r", "<D>\n<M>"},
-      {b + "-- QM_MAP_BEGIN" + b + "-- QM_BEGIN\n\n" + b + "\r\r" + b,
-       "<D>\n" + b + "\n\n" + b + "\n"},
+      {b + "-- QM_MAP_BEGIN" + b + "\n\n" + b + "\r\r" + b, "<M>\n" + b + "\n\n" + b + "\n"},
   };
   for (std::size_t block = 32; block < 128; ++block)
     for (const auto& [tmpl, output] : cases) {
