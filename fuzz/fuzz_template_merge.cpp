@@ -3,7 +3,9 @@
 // whole text. The first byte picks the configuration (bits 0 and 1) and,
 // with bit 2, filler lines that push the rest of the input across the end of
 // the merge's first read, at an offset from bits 3 to 7 and the second byte,
-// so that lines, line ends and markers straddle a read.
+// so that lines, line ends and markers straddle a read. Without filler, the
+// second byte picks a block of 32 to 95 bytes (bits 0 to 5), which most
+// lines outgrow, and a template that cannot seek (bit 6).
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -20,7 +22,12 @@ namespace {
 
 using namespace hbpins;
 
-constexpr std::size_t read_size = std::size_t{1} << 18;
+constexpr std::size_t read_size = template_block_size;
+
+struct unseekable : std::stringbuf {
+  using std::stringbuf::stringbuf;
+  pos_type seekoff(off_type, std::ios::seekdir, std::ios::openmode) override { return -1; }
+};
 
 struct module_on_slot {
   std::uint16_t module;
@@ -44,17 +51,19 @@ const pin_list configurations[] = {
 
 // Line by line over the whole text: LF, CR and CRLF end a line; a last line
 // without a line end counts, and an empty text is one empty line.
-__attribute__((no_sanitize("coverage"))) void reference_merge(const pin_list& pins,
-                                                              std::string_view text,
-                                                              std::ostream& out,
-                                                              std::ostream& messages) {
+__attribute__((no_sanitize("coverage"))) template_markers reference_merge(const pin_list& pins,
+                                                                          std::string_view text,
+                                                                          std::ostream& out,
+                                                                          std::ostream& messages) {
+  template_markers found;
   for (std::size_t start = 0;;) {
     std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
     const std::string_view line = text.substr(start, end - start);
     if (line.find("-- QM_BEGIN") != std::string_view::npos)
-      write_declarations(collect_ports(pins, false, true, messages), out);
+      write_declarations(collect_ports(pins, false, true, messages), out),
+          found.declarations = true;
     else if (line.find("-- QM_MAP_BEGIN") != std::string_view::npos)
-      write_port_map(collect_ports(pins, false, true, messages), out);
+      write_port_map(collect_ports(pins, false, true, messages), out), found.port_map = true;
     else if (line.find("-- QM_END") == line.npos && line.find("-- QM_MAP_END") == line.npos)
       out << line << '\n';
     if (end == text.size()) break;
@@ -62,6 +71,7 @@ __attribute__((no_sanitize("coverage"))) void reference_merge(const pin_list& pi
     start = end + 1;
     if (start == text.size()) break;
   }
+  return found;
 }
 
 }  // namespace
@@ -69,19 +79,24 @@ __attribute__((no_sanitize("coverage"))) void reference_merge(const pin_list& pi
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const pin_list& pins = configurations[data[0] & 3];
+  const bool filler = (data[0] & 4) != 0;
   std::string text;
-  if ((data[0] & 4) != 0) {
+  if (filler) {
     const std::size_t offset = (std::size_t{data[0]} >> 3) << 8 | data[1];
     for (std::size_t line = 0; line < read_size - offset; line += 256)
       text.append(std::string(255, 'x') + '\n', 0, read_size - offset - line);
   }
   text.append(reinterpret_cast<const char*>(data) + 2, size - 2);
 
-  std::istringstream tmpl(text);
+  unseekable unseekable_text(text);
+  std::istringstream seekable_text(text);
+  std::istream tmpl(filler || (data[1] & 64) == 0 ? seekable_text.rdbuf() : &unseekable_text);
   std::ostringstream out, messages, want_out, want_messages;
-  merge_template(pins, tmpl, out, messages);
-  reference_merge(pins, text, want_out, want_messages);
-  if (out.view() != want_out.view() || messages.view() != want_messages.view()) {
+  const template_markers found =
+      merge_template(pins, tmpl, out, messages, filler ? read_size : 32 + (data[1] & 63));
+  const template_markers want = reference_merge(pins, text, want_out, want_messages);
+  if (out.view() != want_out.view() || messages.view() != want_messages.view() ||
+      found.declarations != want.declarations || found.port_map != want.port_map) {
     std::fprintf(stderr, "fuzz_template_merge: the merge differs from the plain one\n");
     std::abort();
   }

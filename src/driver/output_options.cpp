@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 
 #include "assembly/pin_list.h"
 #include "driver/driver_branches.h"
@@ -65,8 +64,7 @@ void write_declaration_file(const output_context& context, std::ostream& out) {
 // executable really sits in.
 void open_default_template(driver_state& state) {
   if (state.template_open) return;
-  const std::string name = program_directory(state.args[0]) + "HB" +
-                           std::to_string(board_number(state.config)) + "_template.vhd";
+  const std::string name = default_template_name(state.args[0], board_number(state.config));
   if (state.verbose) state.out << "VHDL template file not specified, trying " << name << '\n';
   try {
     open_template(state.tmpl, name);
@@ -84,10 +82,12 @@ void check_template_unread(const driver_state& state) {
 }
 
 void write_top_file(const output_context& context, std::ostream& out) {
-  std::ifstream& tmpl = context.state.tmpl.stream;
-  merge_template(context.pins, tmpl, out, context.state.out);
-  if (tmpl.bad()) throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
-  close_template(context.state.tmpl);
+  template_file& tmpl = context.state.tmpl;
+  const template_markers found = merge_template(context.pins, tmpl.stream, out, context.state.out);
+  if (tmpl.stream.bad())
+    throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
+  close_template(tmpl);
+  warn_of_missing_markers(tmpl, found, context.state.err);
 }
 
 bool name_ends_with(const std::string& name, std::string_view extension) {
@@ -170,7 +170,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
   if (to_file) {
-    check_not_template(state.tmpl, name);
+    check_not_template(state.tmpl, state.args[0], board_number(state.config), name);
     check_not_written(state, name);
   }
   if (option.check != nullptr) option.check(state);

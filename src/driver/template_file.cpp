@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <ostream>
 
 #include "driver/file_names.h"
 #include "driver/run_failure.h"
@@ -18,11 +19,6 @@ std::string directory_part(std::string path) {
     if (c == '\\') c = '/';
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// True when name is the file the open template is read from.
-bool is_open_template(const template_file& tmpl, const std::string& name) {
-  return tmpl.stream.is_open() && identity_of(name) == tmpl.identity;
 }
 
 }  // namespace
@@ -49,6 +45,7 @@ void open_template(template_file& tmpl, const std::string& name) {
     throw open_failure(name, EISDIR);
   }
   tmpl.identity = {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  tmpl.name = name;
 }
 
 std::optional<file_identity> identity_of(const std::string& name) {
@@ -61,8 +58,26 @@ void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-void check_not_template(const template_file& tmpl, const std::string& name) {
-  if (is_open_template(tmpl, name)) throw usage_error("Output file is the VHDL template!");
+std::string default_template_name(std::string_view program_path, unsigned board) {
+  return program_directory(program_path) + "HB" + std::to_string(board) + "_template.vhd";
+}
+
+// A name that leads to no file is no template; most outputs are new files.
+void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+                        const std::string& name) {
+  const std::optional<file_identity> output = identity_of(name);
+  if (!output) return;
+  if (tmpl.stream.is_open() ? *output == tmpl.identity
+                            : output == identity_of(default_template_name(program_path, board)))
+    throw usage_error("Output file is the VHDL template!");
+}
+
+void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err) {
+  if (found.declarations && found.port_map) return;
+  std::string missing = found.declarations ? "" : "\"-- QM_BEGIN\"";
+  if (!found.declarations && !found.port_map) missing += " and no ";
+  if (!found.port_map) missing += "\"-- QM_MAP_BEGIN\"";
+  err << "hbpins: warning: " + tmpl.name + " has no " + missing + " line\n";
 }
 
 }  // namespace hbpins

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/template_merge.h"
+
 namespace hbpins {
 
 // A file by device and inode, whatever the name it is reached by.
@@ -23,6 +25,7 @@ std::optional<file_identity> identity_of(const std::string& name);
 // The VHDL template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
   std::ifstream stream;
+  std::string name;  // as the verbose line shows it
   // The opened file, so that no output overwrites it under another
   // spelling of its name.
   file_identity identity;
@@ -38,7 +41,16 @@ void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
-// An output must never truncate the template it is about to read.
-void check_not_template(const template_file& tmpl, const std::string& name);
+// The board's template beside the program, which -o reads without -t.
+std::string default_template_name(std::string_view program_path, unsigned board);
+
+// An output must never truncate the template that -o is to read: the open
+// one, or with none open, the board's default template.
+void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+                        const std::string& name);
+
+// A template that lacks a marker line, so that the merge left out a block
+// (a misspelt "--QM_BEGIN"), gets one warning line on err.
+void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err);
 
 }  // namespace hbpins

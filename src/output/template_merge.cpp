@@ -1,140 +1,176 @@
 #include "output/template_merge.h"
 
 #include <algorithm>
-#include <cstddef>
+#include <cstring>
 #include <memory>
-#include <string>
 #include <string_view>
 
+#include "output/port_list.h"
+#include "output/template_lines.h"
 #include "output/vhdl_writers.h"
 
 namespace hbpins {
 
 namespace {
 
-// The template is read in large blocks; lines are never cut, however long.
-constexpr std::size_t block_size = std::size_t{1} << 18;
-constexpr std::size_t none = std::string_view::npos;
-
-// Every marker starts with this.
-constexpr std::string_view marker_lead = "-- QM";
-
 struct merge_state {
   const pin_list& pins;
+  std::istream& tmpl;
   std::ostream& out;
   std::ostream& messages;
-  std::string carry;      // start of a line whose end lies in a later block
-  bool after_cr = false;  // the last block ended in CR: a leading LF completes a CRLF
+  std::size_t capacity;  // grows only for a template that cannot seek
+  // One byte more than the capacity, for the line end that a last line lacks.
+  std::unique_ptr<char[]> buffer;
+  template_markers found;
 };
 
-bool contains(std::string_view text, std::string_view part) {
-  return text.find(part) != none;
+void write(merge_state& state, const char* data, std::size_t size) {
+  state.out.write(data, static_cast<std::streamsize>(size));
 }
 
-// One template line, without its line end.
-void merge_line(merge_state& state, std::string_view line) {
+std::size_t read(merge_state& state, char* to, std::size_t size) {
+  state.tmpl.read(to, static_cast<std::streamsize>(size));
+  return static_cast<std::size_t>(state.tmpl.gcount());
+}
+
+void write_marker_line(merge_state& state, line_kind kind) {
   // Each block collects the slot ports afresh, so its messages come again.
-  if (contains(line, "-- QM_BEGIN")) {
+  if (kind == line_kind::declarations) {
     write_declarations(collect_ports(state.pins, false, true, state.messages), state.out);
-  } else if (contains(line, "-- QM_MAP_BEGIN")) {
+    state.found.declarations = true;
+  } else if (kind == line_kind::port_map) {
     write_port_map(collect_ports(state.pins, false, true, state.messages), state.out);
-  } else if (!contains(line, "-- QM_END") && !contains(line, "-- QM_MAP_END")) {
-    state.out.write(line.data(), static_cast<std::streamsize>(line.size()));
-    state.out.put('\n');
+    state.found.port_map = true;
   }
 }
 
-// Whole lines, each with its line end (LF, CR or CRLF). Lines that end in LF
-// and hold no marker are already what the output wants, so a stretch of them
-// is copied in one piece. The next LF and CR are looked up again only once
-// passed, so that a block is scanned once for each.
-void merge_lines(merge_state& state, std::string_view lines) {
-  std::size_t next_cr = lines.find('\r');
-  if (next_cr == none && !contains(lines, marker_lead)) {
-    state.out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
-    return;
+// Whole lines, each ending in LF: a run of ordinary lines goes out in one
+// write, a marker line is replaced or dropped. The search for the markers'
+// common lead passes over the text once.
+void merge_lf_lines(merge_state& state, std::string_view text) {
+  std::size_t run = 0;  // the first line not yet written
+  for (std::size_t from = 0, lead; (lead = text.find(marker_lead, from)) != text.npos;) {
+    const std::size_t start = line_start(text, lead);
+    const std::size_t end = text.find('\n', lead);
+    from = end + 1;
+    const line_kind kind = kind_of(text.substr(lead, end - lead));
+    if (kind == line_kind::ordinary) continue;
+    write(state, text.data() + run, start - run);
+    write_marker_line(state, kind);
+    run = from;
   }
-  std::size_t next_lf = lines.find('\n');
-  for (std::size_t start = 0; start < lines.size();) {
-    if (next_lf < start) next_lf = lines.find('\n', start);
-    if (next_cr < start) next_cr = lines.find('\r', start);
-    const std::size_t end = std::min(next_lf, next_cr);
-    merge_line(state, lines.substr(start, end - start));
-    start = end + 1;
-    if (end == next_cr && start == next_lf) ++start;  // CRLF
+  write(state, text.data() + run, text.size() - run);
+}
+
+// Merges the whole lines at the front of the buffer's size bytes and moves
+// the rest, the start of a line, to the front; returns its size. Before the
+// template's end, a CR that ends the data may be the first half of a CRLF
+// and waits for the next read.
+std::size_t merge_whole_lines(merge_state& state, std::size_t size, bool at_end) {
+  char* const data = state.buffer.get();
+  const bool open_cr = !at_end && data[size - 1] == '\r';
+  const std::size_t lines = to_lf_line_ends(data, size - open_cr);
+  const std::size_t whole = after_last_lf({data, lines});
+  merge_lf_lines(state, {data, whole});
+  std::size_t rest = lines - whole;
+  std::memmove(data, data + whole, rest);
+  if (open_cr) data[rest++] = '\r';
+  return rest;
+}
+
+// A failed seek counts as a failed read.
+bool seek(std::istream& tmpl, std::streamoff position) {
+  if (tmpl.bad()) return false;
+  tmpl.clear();
+  if (tmpl.seekg(position).fail()) tmpl.setstate(std::ios::badbit);
+  return !tmpl.bad();
+}
+
+// Copies size bytes of the template from position on.
+void copy_template(merge_state& state, std::streamoff position, std::streamoff size) {
+  if (!seek(state.tmpl, position)) return;
+  for (std::size_t got; size > 0; size -= static_cast<std::streamoff>(got)) {
+    got = read(state, state.buffer.get(),
+               static_cast<std::size_t>(std::min<std::streamoff>(size, state.capacity)));
+    // The template shrank since it was read up to here.
+    if (got == 0) return state.tmpl.setstate(std::ios::badbit);
+    write(state, state.buffer.get(), got);
   }
 }
 
-std::size_t last_line_end(std::string_view data) {
-  const std::size_t lf = data.rfind('\n');
-  // Most templates have no CR; do not search them backwards byte by byte.
-  if (data.find('\r') == none) return lf;
-  const std::size_t cr = data.rfind('\r');
-  return lf == none ? cr : std::max(lf, cr);
-}
-
-// Merges the whole lines at the front of data; returns the bytes they take.
-std::size_t merge_whole_lines(merge_state& state, std::string_view data) {
-  const std::size_t last = last_line_end(data);
-  if (last == none) return 0;
-  merge_lines(state, data.substr(0, last + 1));
-  // Only a CR that ends the data can be the first half of a CRLF split
-  // between reads; after a CR inside, the rest of the data starts a line.
-  state.after_cr = data[last] == '\r' && last + 1 == data.size();
-  return last + 1;
-}
-
-std::size_t first_line_end(std::string_view data) {
-  const std::size_t lf = data.find('\n');
-  const std::size_t cr = data.substr(0, lf).find('\r');
-  return cr == none ? lf : cr;
-}
-
-// Drops the LF of a CRLF whose CR ended the data before.
-void skip_split_crlf(merge_state& state, std::string_view& data) {
-  if (!state.after_cr || data.empty()) return;
-  if (data.front() == '\n') data.remove_prefix(1);
-  state.after_cr = false;
-}
-
-// A line may straddle blocks: the carry holds the start of the last line of
-// the blocks before, and this block's first line end completes it.
-void merge_block(merge_state& state, std::string_view data) {
-  skip_split_crlf(state, data);
-  if (!state.carry.empty()) {
-    const std::size_t end = first_line_end(data);
-    if (end == none) {
-      state.carry.append(data);
-      return;
-    }
-    state.carry.append(data.substr(0, end + 1));
-    data.remove_prefix(end + 1);
-    merge_whole_lines(state, state.carry);
-    state.carry.clear();
-    skip_split_crlf(state, data);
+// A line that fills the whole buffer, which begins at position start of the
+// template. Whether it is a marker line is known only at its end, so it is
+// first read on to there, keeping only the bytes that may start a marker
+// cut by the next read; an ordinary line is then read again from its start
+// and copied through. So memory stays one block however long the line, and
+// the bytes are those of a merge that holds the line whole.
+void merge_long_line(merge_state& state, std::streamoff start) {
+  char* const data = state.buffer.get();
+  std::size_t size = state.capacity;
+  std::streamoff end = start;  // where data[0] lies, until the line's end is found
+  line_kind kind = line_kind::ordinary;
+  for (;;) {
+    const std::size_t line_end = first_line_end({data, size});
+    kind = std::max(kind, kind_of({data, line_end}));
+    end += static_cast<std::streamoff>(line_end);
+    // A short read is the template's end.
+    if (line_end < size || size < state.capacity) break;
+    end -= marker_overlap;
+    std::memmove(data, data + size - marker_overlap, marker_overlap);
+    size = marker_overlap + read(state, data + marker_overlap, state.capacity - marker_overlap);
   }
-  state.carry.assign(data.substr(merge_whole_lines(state, data)));
+  if (state.tmpl.bad()) return;
+  if (kind == line_kind::ordinary) {
+    copy_template(state, start, end - start);
+    write(state, "\n", 1);
+  }
+  write_marker_line(state, kind);
+  // The line end is CR, LF or CRLF, or none at the template's end.
+  if (seek(state.tmpl, end) && state.tmpl.get() == '\r' && state.tmpl.peek() == '\n')
+    state.tmpl.get();
+}
+
+// A line fills the buffer. A template that can seek is read on past it;
+// from one that cannot (a FIFO), the line is held in a buffer twice as
+// large. Returns what the buffer holds then.
+std::size_t make_room(merge_state& state) {
+  const std::streampos here = state.tmpl.tellg();
+  if (here != std::streampos(-1)) {
+    merge_long_line(state, here - static_cast<std::streamoff>(state.capacity));
+    return 0;
+  }
+  auto larger = std::make_unique_for_overwrite<char[]>(2 * state.capacity + 1);
+  std::memcpy(larger.get(), state.buffer.get(), state.capacity);
+  state.buffer = std::move(larger);
+  state.capacity *= 2;
+  return state.capacity / 2;
 }
 
 }  // namespace
 
-void merge_template(const pin_list& pins, std::istream& tmpl, std::ostream& out,
-                    std::ostream& messages) {
-  merge_state state{pins, out, messages, {}};
+template_markers merge_template(const pin_list& pins, std::istream& tmpl, std::ostream& out,
+                                std::ostream& messages, std::size_t block_size) {
+  block_size = std::max<std::size_t>(block_size, 32);
   // Left uninitialised: a short template touches only the pages it fills.
-  const auto block = std::make_unique_for_overwrite<char[]>(block_size);
+  merge_state state{pins,     tmpl,       out,
+                    messages, block_size, std::make_unique_for_overwrite<char[]>(block_size + 1),
+                    {}};
+  std::size_t held = 0;  // the start of a line, at the front of the buffer
   bool read_any = false;
-  while (tmpl) {
-    tmpl.read(block.get(), static_cast<std::streamsize>(block_size));
-    const auto got = static_cast<std::size_t>(tmpl.gcount());
-    if (got == 0) break;
+  while (const std::size_t got = read(state, state.buffer.get() + held, state.capacity - held)) {
     read_any = true;
-    merge_block(state, std::string_view(block.get(), got));
+    held = merge_whole_lines(state, held + got, false);
+    if (held == state.capacity) held = make_room(state);
   }
-  if (tmpl.bad()) return;
-  // A last line without a line end is copied; a template without a single
+  if (tmpl.bad()) return state.found;
+  // A last line without a line end gets one; a template without a single
   // byte still reads as one empty line.
-  if (!state.carry.empty() || !read_any) merge_line(state, state.carry);
+  char* const data = state.buffer.get();
+  if (held > 0 || !read_any) {
+    if (held == 0 || data[held - 1] != '\r') data[held++] = '\n';
+    merge_whole_lines(state, held, true);
+  }
+  return state.found;
 }
 
 }  // namespace hbpins

@@ -23,11 +23,20 @@ const pin_list& pins() {
   return board;
 }
 
-std::string merged(const std::string& tmpl) {
-  std::istringstream in(tmpl);
+// A template that cannot seek, as one read from a FIFO.
+struct unseekable : std::stringbuf {
+  using std::stringbuf::stringbuf;
+  pos_type seekoff(off_type, std::ios::seekdir, std::ios::openmode) override { return -1; }
+};
+
+std::string merged(const std::string& tmpl, std::size_t block = template_block_size,
+                   bool seekable = true) {
+  unseekable buffer(tmpl);
+  std::istringstream text(tmpl);
+  std::istream unseekable_text(&buffer);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(pins(), in, out, messages);
+  merge_template(pins(), seekable ? text : unseekable_text, out, messages, block);
   return out.str();
 }
 
@@ -72,6 +81,24 @@ TEST(TemplateMerge, LongLinesAreCopiedWhole) {
   const std::string line(100000, 'b');
   EXPECT_EQ(merged(line + "\r\n" + line + " -- QM_END\r\n" + line), line + "\n" + line + "\n");
   EXPECT_EQ(merged(line + "-- QM_BEGIN\n" + line + "-- QM_MAP_BEGIN"), expanded("<D><M>"));
+}
+
+// Lines longer than a block are read to their end before they are copied
+// (or held whole where the template cannot seek). Each block size puts
+// their ends and markers at other offsets of a read.
+TEST(TemplateMerge, LinesLongerThanABlock) {
+  const std::string b(90, 'b');
+  const std::pair<std::string, std::string> cases[] = {
+      {b + "\r\n" + b + "-- QM_END\r" + b + "-- QM_MAP_BEGI\n" + b,
+       b + "\n" + b + "-- QM_MAP_BEGI\n" + b + "\n"},
+      {b + "-- QM_BEGIN" + b + "\r\r\n-- QM_MAP_BEGIN" + b + "\r", "<D>\n<M>"},
+      {b + "-- QM_MAP_BEGIN" + b + "\n\n" + b + "\r\r" + b, "<M>\n" + b + "\n\n" + b + "\n"},
+  };
+  for (std::size_t block = 32; block < 128; ++block)
+    for (const auto& [tmpl, output] : cases) {
+      EXPECT_EQ(merged(tmpl, block), expanded(output)) << block << tmpl;
+      EXPECT_EQ(merged(tmpl, block, false), expanded(output)) << block << tmpl;
+    }
 }
 
 // The template is read in blocks: each pattern, repeated past the first

@@ -1,0 +1,1 @@
+-- QM_MAP_BEGIN -- QM_BEGIN

@@ -1,0 +1,2 @@
+-- qm_begin
+-- QM_MAP_BEGI

@@ -1,0 +1,3 @@
+-- qm_begin
+-- QM_MAP_BEGI
+-- QM_END
