@@ -67,8 +67,8 @@ void check_not_template(const template_file& tmpl, std::string_view program_path
                         const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
-  if (tmpl.stream.is_open() ? *output == tmpl.identity
-                            : output == identity_of(default_template_name(program_path, board)))
+  const bool is_open_template = tmpl.stream.is_open() && *output == tmpl.identity;
+  if (is_open_template || output == identity_of(default_template_name(program_path, board)))
     throw usage_error("Output file is the VHDL template!");
 }
 

@@ -44,8 +44,8 @@ void close_template(template_file& tmpl);
 // The board's template beside the program, which -o reads without -t.
 std::string default_template_name(std::string_view program_path, unsigned board);
 
-// An output must never truncate the template that -o is to read: the open
-// one, or with none open, the board's default template.
+// No output may truncate a template: the open one, nor the board's default
+// template, which every later run without -t reads.
 void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
                         const std::string& name);
 
