@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream tmpl(text);
   std::ostringstream out, messages, want_out, want_messages;
-  merge_template(pins, tmpl, out, messages);
+  merge_template(collect_ports(pins, false, true), tmpl, out, messages);
   reference_merge(pins, text, want_out, want_messages);
   if (out.view() != want_out.view() || messages.view() != want_messages.view()) {
     std::fprintf(stderr, "fuzz_template_merge: the merge differs from the plain one\n");

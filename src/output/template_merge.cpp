@@ -20,7 +20,7 @@ constexpr std::size_t none = std::string_view::npos;
 constexpr std::string_view marker_lead = "-- QM";
 
 struct merge_state {
-  const pin_list& pins;
+  const collected_ports& ports;
   std::ostream& out;
   std::ostream& messages;
   std::string carry;      // start of a line whose end lies in a later block
@@ -33,11 +33,12 @@ bool contains(std::string_view text, std::string_view part) {
 
 // One template line, without its line end.
 void merge_line(merge_state& state, std::string_view line) {
-  // Each block collects the slot ports afresh, so its messages come again.
   if (contains(line, "-- QM_BEGIN")) {
-    write_declarations(collect_ports(state.pins, false, true, state.messages), state.out);
+    state.messages << state.ports.messages;
+    write_declarations(state.ports.list, state.out);
   } else if (contains(line, "-- QM_MAP_BEGIN")) {
-    write_port_map(collect_ports(state.pins, false, true, state.messages), state.out);
+    state.messages << state.ports.messages;
+    write_port_map(state.ports.list, state.out);
   } else if (!contains(line, "-- QM_END") && !contains(line, "-- QM_MAP_END")) {
     state.out.write(line.data(), static_cast<std::streamsize>(line.size()));
     state.out.put('\n');
@@ -118,9 +119,9 @@ void merge_block(merge_state& state, std::string_view data) {
 
 }  // namespace
 
-void merge_template(const pin_list& pins, std::istream& tmpl, std::ostream& out,
+void merge_template(const collected_ports& slot_ports, std::istream& tmpl, std::ostream& out,
                     std::ostream& messages) {
-  merge_state state{pins, out, messages, {}};
+  merge_state state{slot_ports, out, messages, {}};
   // Left uninitialised: a short template touches only the pages it fills.
   const auto block = std::make_unique_for_overwrite<char[]>(block_size);
   bool read_any = false;

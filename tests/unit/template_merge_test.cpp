@@ -27,7 +27,7 @@ std::string merged(const std::string& tmpl) {
   std::istringstream in(tmpl);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(pins(), in, out, messages);
+  merge_template(collect_ports(pins(), false, true), in, out, messages);
   return out.str();
 }
 
