@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -399,18 +398,19 @@ void legend_line(picture& pic, int line, int lines, const pin_look& look, std::s
   svg += "</text></g>\n";
 }
 
-// A line per group with the number of locations its signals take, then the
-// shared and the free locations, in two columns.
+// A line per group with the number of locations its signals take alone,
+// then the shared and the free locations, in two columns. Each location
+// counts once, so that the lines add up to the package's pins.
 void draw_legend(picture& pic) {
   const std::vector<pin_group>& groups = pic.pins.groups;
   std::vector<std::size_t> alone(groups.size());
-  for (const pin_group& group : groups) {
-    std::set<std::string_view> locations;
-    for (const resolved_pin& pin : group.pins) locations.insert(pin.location);
-    alone[static_cast<std::size_t>(&group - groups.data())] = locations.size();
-  }
   std::size_t shared = 0;
-  for (const auto& [location, signals] : pic.uses) shared += signals.size() > 1 ? 1 : 0;
+  for (const auto& [location, signals] : pic.uses) {
+    if (signals.size() > 1)
+      ++shared;
+    else
+      ++alone[static_cast<std::size_t>(signals.front().group - groups.data())];
+  }
   const int lines = static_cast<int>(groups.size()) + 2;
   pic.body += "<g font-size=\"12\">\n";
   int line = 0;
