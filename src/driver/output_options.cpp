@@ -126,7 +126,7 @@ constexpr output_option output_options[] = {
 // outputs that follow, and looked over for conflicts then.
 resolved_board& resolved_pins(driver_state& state) {
   if (!state.pins) {
-    state.pins.emplace(resolve_pins(state.config));
+    state.pins = resolved_board{resolve_pins(state.config)};
     state.pins->uses = uses_by_location(state.pins->list);
     warn_of_conflicts(state, *state.pins);
   }

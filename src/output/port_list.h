@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -32,11 +31,16 @@ struct named_port {
   std::size_t count = 0;
 };
 
+// Port names are looked up by any text, compared as texts.
 struct port_name_hash {
   using is_transparent = void;
   std::size_t operator()(std::string_view name) const {
     return std::hash<std::string_view>{}(name);
   }
+};
+struct port_name_equal {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return a == b; }
 };
 
 // The ports of an assembled board, each where its first signal was met: a
@@ -45,7 +49,7 @@ struct port_name_hash {
 // by name, comments aside, through by_name.
 struct port_list {
   std::vector<vhdl_port> ports;
-  std::unordered_map<fixed_text<32>, named_port, port_name_hash, std::equal_to<>> by_name;
+  std::unordered_map<fixed_text<32>, named_port, port_name_hash, port_name_equal> by_name;
 };
 
 // The board's signals and/or each slot's, the slots headed by a comment.
