@@ -1,12 +1,12 @@
 #include "output/package_picture.h"
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "output/report_labels.h"
+#include "output/svg_text.h"
 
 namespace hbpins {
 
@@ -45,14 +45,6 @@ constexpr int margin = 16;
 constexpr int heading_height = 64;
 constexpr int line_height = 20;
 
-// The outline of a pin, or of the package, as an SVG element without its
-// colours: a circle round x and y with the radius in width, or a rectangle
-// with its top left at x and y.
-struct shape {
-  bool is_circle;
-  int x, y, width, height;
-};
-
 // The drawing as it grows, and where its legend goes. Every piece of text is
 // appended to the drawing where it is made.
 struct picture {
@@ -69,92 +61,15 @@ struct picture {
   int legend_width = 0;
   std::string description{};  // the package, under the heading (SVG text)
   std::string_view marks{};   // a group setting the font of the pins' marks
-  shape swatch{};             // a pin in the legend
+  svg_shape swatch{};         // a pin in the legend
 };
 
-// The text of an XML escape, or empty for a character that needs none.
-std::string_view xml_escape(char c) {
-  switch (c) {
-    case '&':
-      return "&amp;";
-    case '<':
-      return "&lt;";
-    case '>':
-      return "&gt;";
-    case '"':
-      return "&quot;";
-    default:
-      return {};
-  }
-}
-
-// Runs of plain characters are copied whole.
-void append_xml_text(std::string& svg, std::string_view text) {
-  const auto is_special = [](char c) { return !xml_escape(c).empty(); };
-  for (auto c = text.begin(); c != text.end(); ++c) {
-    const auto plain = std::find_if(c, text.end(), is_special);
-    svg.append(c, plain);
-    if (plain == text.end()) break;
-    c = plain;
-    svg += xml_escape(*c);
-  }
-}
-
-// " name=\"value\"" in one piece.
-void append_attribute(std::string& svg, std::string_view name, int value) {
-  char piece[48] = " ";
-  char* end = std::copy(name.begin(), name.end(), piece + 1);
-  end = std::copy_n("=\"", 2, end);
-  end = std::to_chars(end, piece + sizeof piece - 1, value).ptr;
-  *end++ = '"';
-  svg.append(piece, end);
-}
-
-void append_number(std::string& svg, int value) {
-  char digits[12];
-  svg.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-void append_shape(std::string& svg, const shape& s) {
-  if (s.is_circle) {
-    svg += "circle";
-    append_attribute(svg, "cx", s.x);
-    append_attribute(svg, "cy", s.y);
-    append_attribute(svg, "r", s.width);
-    return;
-  }
-  svg += "rect";
-  append_attribute(svg, "x", s.x);
-  append_attribute(svg, "y", s.y);
-  append_attribute(svg, "width", s.width);
-  append_attribute(svg, "height", s.height);
-}
-
 // The package itself, in its light grey, outlined.
-void append_package(std::string& svg, const shape& s, std::string_view corner) {
+void append_package(std::string& svg, const svg_shape& s, std::string_view corner) {
   svg += '<';
   append_shape(svg, s);
   svg.append(corner).append(" fill=\"#F4F4F4\" stroke=\"").append(package_outline) +=
       "\" stroke-width=\"2\"/>\n";
-}
-
-// Placed by the enclosing group's anchor; y is the baseline.
-void append_text(std::string& svg, int x, int y, std::string_view content) {
-  svg += "<text";
-  append_attribute(svg, "x", x);
-  append_attribute(svg, "y", y);
-  svg += '>';
-  append_xml_text(svg, content);
-  svg += "</text>\n";
-}
-
-void append_text(std::string& svg, int x, int y, int content) {
-  svg += "<text";
-  append_attribute(svg, "x", x);
-  append_attribute(svg, "y", y);
-  svg += '>';
-  append_number(svg, content);
-  svg += "</text>\n";
 }
 
 pin_look group_look(const pin_group& group) {
@@ -166,7 +81,7 @@ pin_look group_look(const pin_group& group) {
 
 // A shape, with its id where it has one, in a look, its mark centred on x
 // and y.
-void append_drawn_pin(std::string& svg, const shape& s, std::string_view id, int x, int y,
+void append_drawn_pin(std::string& svg, const svg_shape& s, std::string_view id, int x, int y,
                       const pin_look& look) {
   svg += '<';
   append_shape(svg, s);
@@ -227,7 +142,7 @@ void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
 // The pin at pic.location. A free pin is a grey outline without a title; a
 // used one takes its group's look, or the red one of a location with more
 // than one signal.
-void draw_pin(picture& pic, const shape& s, int x, int y) {
+void draw_pin(picture& pic, const svg_shape& s, int x, int y) {
   std::string& svg = pic.body;
   const auto found = pic.uses.find(pic.location);
   if (found == pic.uses.end()) {
@@ -424,15 +339,10 @@ void draw_legend(picture& pic) {
   pic.height = std::max(pic.height, pic.legend_y + ((lines + 1) / 2) * line_height + margin);
 }
 
-}  // namespace
-
-void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
-  picture pic{.pins = pins, .uses = uses};
-  for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
-  if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
-  if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
-  draw_legend(pic);
-  const std::string board = "HB" + std::to_string(pins.board);
+// The XML declaration, the <svg> element sized to the drawing, a white page,
+// and the heading naming the board and the package.
+std::string heading(const picture& pic) {
+  const std::string board = "HB" + std::to_string(pic.pins.board);
   std::string head =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
@@ -449,6 +359,18 @@ void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostr
   head.append(" y=\"32\" font-size=\"22\" font-weight=\"bold\">").append(board) += "</text>\n<text";
   append_attribute(head, "x", margin);
   head.append(" y=\"52\" font-size=\"12\">FPGA package: ").append(pic.description) += "</text>\n";
+  return head;
+}
+
+}  // namespace
+
+void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
+  picture pic{.pins = pins, .uses = uses};
+  for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
+  if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
+  if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
+  draw_legend(pic);
+  const std::string head = heading(pic);
   out.write(head.data(), static_cast<std::streamsize>(head.size()));
   out.write(pic.body.data(), static_cast<std::streamsize>(pic.body.size()));
   out << "</svg>\n";
