@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istream tmpl(filler || (data[1] & 64) == 0 ? seekable_text.rdbuf() : &unseekable_text);
   std::ostringstream out, messages, want_out, want_messages;
   const template_markers found =
-      merge_template(pins, tmpl, out, messages, filler ? read_size : 32 + (data[1] & 63));
+      merge_template(collect_ports(pins, false, true), tmpl, out, messages, filler ? read_size : 32 + (data[1] & 63));
   const template_markers want = reference_merge(pins, text, want_out, want_messages);
   if (out.view() != want_out.view() || messages.view() != want_messages.view() ||
       found.declarations != want.declarations || found.port_map != want.port_map) {

@@ -15,8 +15,9 @@ bool is_wired(const loc_text& location) {
 
 resolved_pin make_pin(std::string name, std::string_view prefix, const loc_text& loc, int position,
                       direction dir) {
+  const name_check checked = check_name(name);
   return {std::move(name), std::string(prefix) + std::string(loc.view()),
-          static_cast<std::uint8_t>(position), &direction_info(dir)};
+          static_cast<std::uint8_t>(position), &direction_info(dir), checked};
 }
 
 // The table's rows on consecutive positions from its first one; every

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "assembly/board_configuration.h"
 #include "catalogue/board_catalogue.h"
 #include "catalogue/direction_table.h"
+#include "catalogue/signal_names.h"
 
 namespace hbpins {
 
@@ -18,6 +19,7 @@ struct resolved_pin {
   std::string location;       // as the outputs write it, the board's prefix included: "P181"
   std::uint8_t position = 0;  // the connector position, 3 to 34; 0 for a board signal
   const direction_entry* dir = nullptr;
+  name_check checked{};  // the port and vector bit the name makes, or why none
 };
 
 enum class group_kind {
@@ -57,8 +59,9 @@ struct signal_on_pin {
   const resolved_pin* pin;
 };
 
-// The signals on each FPGA location, in the order of the pin list.
-using pin_uses = std::map<std::string_view, std::vector<signal_on_pin>>;
+// The signals on each FPGA location, in the order of the pin list; the
+// locations in no order.
+using pin_uses = std::unordered_map<std::string_view, std::vector<signal_on_pin>>;
 pin_uses uses_by_location(const pin_list& pins);
 
 }  // namespace hbpins

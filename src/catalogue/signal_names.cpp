@@ -63,13 +63,35 @@ std::optional<std::int16_t> parse_index(std::string_view text) {
   return value;
 }
 
-std::optional<vector_bit> vector_bit_of(std::string_view name) {
+name_check check_name(std::string_view name) {
   const bracket_scan scan = scan_brackets(name);
-  if (!scan.failure.empty() || scan.open == none) return std::nullopt;
-  const std::size_t index_length = scan.close == none ? 0 : scan.close - scan.open - 1;
-  const auto index = parse_index(name.substr(scan.open + 1, index_length));
-  if (!index || scan.open > max_port_name_length) return std::nullopt;
-  return vector_bit{name.substr(0, scan.open), *index};
+  name_check check{scan.failure, name.size(), std::nullopt};
+  if (!check.failure.empty()) return check;
+  if (scan.open != none) {
+    const std::size_t index_length = scan.close == none ? 0 : scan.close - scan.open - 1;
+    check.index = parse_index(name.substr(scan.open + 1, index_length));
+    if (!check.index) {
+      check.failure = "Error converting the index to number!";
+      return check;
+    }
+    check.base_length = scan.open;
+  }
+  // A longer name could only be stored cut, as a port the signal is not.
+  if (check.base_length > max_port_name_length) check.failure = "Name longer than 32 characters!";
+  return check;
+}
+
+std::string_view port_name(std::string_view name, const name_check& check) {
+  return check.failure.empty() ? name.substr(0, check.base_length) : std::string_view();
+}
+
+std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check& check) {
+  if (!check.failure.empty() || !check.index) return std::nullopt;
+  return vector_bit{name.substr(0, check.base_length), *check.index};
+}
+
+std::optional<vector_bit> vector_bit_of(std::string_view name) {
+  return vector_bit_of(name, check_name(name));
 }
 
 }  // namespace hbpins

@@ -29,6 +29,21 @@ struct vector_bit {
 };
 std::optional<vector_bit> vector_bit_of(std::string_view name);
 
+// What the name checks make of a signal name, worked out once for each
+// signal: the port it belongs to, as the length of the name before its
+// index, and its bit where it is an element of a vector; or why it is no
+// port name.
+struct name_check {
+  std::string_view failure;  // the check's message; empty for a port name
+  std::size_t base_length = 0;
+  std::optional<std::int16_t> index;  // set for an element of a vector
+};
+name_check check_name(std::string_view name);
+
+// The port a checked name belongs to; empty where the checks refuse it.
+std::string_view port_name(std::string_view name, const name_check& check);
+std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check& check);
+
 // Port names, and so the base names of vectors, hold at most 32 characters.
 inline constexpr std::size_t max_port_name_length = 32;
 

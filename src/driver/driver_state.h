@@ -12,8 +12,20 @@
 #include "assembly/pin_list.h"
 #include "driver/template_file.h"
 #include "output/pinout_listing.h"
+#include "output/port_list.h"
 
 namespace hbpins {
+
+// The configuration's pin list, resolved once for the outputs that follow,
+// and what they derive from it, each worked out once: the uses of every
+// location at once, the port lists when an output first needs them. The uses
+// point into the list, so the record stays where it was made.
+struct resolved_board {
+  pin_list list;
+  pin_uses uses{};
+  std::optional<collected_ports> all_ports{};   // of -c: the board's signals and the slots
+  std::optional<collected_ports> slot_ports{};  // of both blocks of a merge
+};
 
 // Everything a run keeps while it reads its arguments from left to right.
 struct driver_state {
@@ -36,9 +48,8 @@ struct driver_state {
   bool template_open = false;
   template_file tmpl;
   board_configuration config;
-  // The configuration's pin list, resolved once for the outputs that follow;
-  // empty again whenever the configuration changes.
-  std::optional<pin_list> pins;
+  // Empty again whenever the configuration changes.
+  std::optional<resolved_board> pins;
   std::vector<file_identity> written;  // the regular files the outputs wrote
   bool locations_warned = false;
   bool vectors_warned = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "driver/output_file.h"
 #include "driver/run_failure.h"
@@ -13,19 +14,21 @@ namespace {
 
 // A conflict looks the same at every output once the modules are placed, so
 // each kind is told once.
-void warn(driver_state& state, bool& warned, std::string_view what, const std::string& places) {
+void warn(std::string& text, bool& warned, std::string_view what, const std::string& places) {
   if (warned || places.empty()) return;
-  state.err << "hbpins: warning: " << what << places << '\n';
+  text.append("hbpins: warning: ").append(what).append(places) += '\n';
   warned = true;
 }
 
 }  // namespace
 
-void warn_of_conflicts(driver_state& state, const pin_list& pins) {
-  warn(state, state.locations_warned,
-       "more than one signal on an FPGA location: ", shared_locations(pins));
-  warn(state, state.vectors_warned,
-       "vector bits that no signal provides: ", missing_vector_bits(pins));
+void warn_of_conflicts(driver_state& state, const resolved_board& board) {
+  std::string text;
+  warn(text, state.locations_warned,
+       "more than one signal on an FPGA location: ", shared_locations(board.uses));
+  warn(text, state.vectors_warned,
+       "vector bits that no signal provides: ", missing_vector_bits(board.list));
+  if (!text.empty()) state.err.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void check_not_written(const driver_state& state, const std::string& name) {

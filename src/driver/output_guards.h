@@ -14,8 +14,8 @@ namespace hbpins {
 void check_not_written(const driver_state& state, const std::string& name);
 
 // Warns of the board's pin conflicts on the error stream, each kind once per
-// run.
-void warn_of_conflicts(driver_state& state, const pin_list& pins);
+// run, all in one write.
+void warn_of_conflicts(driver_state& state, const resolved_board& board);
 
 // Writes the output file through write and remembers it.
 void write_output(driver_state& state, const std::string& name,

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "assembly/pin_list.h"
 #include "driver/driver_branches.h"
@@ -25,10 +26,10 @@ namespace hbpins {
 
 namespace {
 
-// What a writer gets: the board's pins, the output's name, and the run's
-// template and message stream.
+// What a writer gets: the board's pins with what is derived from them, the
+// output's name, and the run's template and message stream.
 struct output_context {
-  const pin_list& pins;
+  resolved_board& board;
   const std::string& name;
   driver_state& state;
 };
@@ -53,11 +54,19 @@ struct output_option {
 };
 
 void write_ucf_file(const output_context& context, std::ostream& out) {
-  write_ucf(context.pins, out);
+  write_ucf(context.board.list, out);
+}
+
+const collected_ports& kept_ports(const pin_list& pins, std::optional<collected_ports>& kept,
+                                  bool with_board_signals) {
+  if (!kept) kept = collect_ports(pins, with_board_signals, true);
+  return *kept;
 }
 
 void write_declaration_file(const output_context& context, std::ostream& out) {
-  write_declarations(collect_ports(context.pins, true, true, context.state.out), out);
+  const collected_ports& ports = kept_ports(context.board.list, context.board.all_ports, true);
+  context.state.out << ports.messages;
+  write_declarations(ports.list, out);
 }
 
 // -o without -t reads the board's default template from the directory the
@@ -83,7 +92,9 @@ void check_template_unread(const driver_state& state) {
 
 void write_top_file(const output_context& context, std::ostream& out) {
   template_file& tmpl = context.state.tmpl;
-  const template_markers found = merge_template(context.pins, tmpl.stream, out, context.state.out);
+  const template_markers found =
+      merge_template(kept_ports(context.board.list, context.board.slot_ports, false), tmpl.stream,
+                     out, context.state.out);
   if (tmpl.stream.bad())
     throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
   close_template(tmpl);
@@ -102,12 +113,13 @@ bool name_ends_with(const std::string& name, std::string_view extension) {
 // JSON where the name ends in ".json" in any case, the package picture for
 // ".svg", CSV otherwise.
 void write_report_file(const output_context& context, std::ostream& out) {
+  const resolved_board& board = context.board;
   if (name_ends_with(context.name, ".json"))
-    write_json_report(context.pins, out);
+    write_json_report(board.list, board.uses, out);
   else if (name_ends_with(context.name, ".svg"))
-    write_package_picture(context.pins, out);
+    write_package_picture(board.list, board.uses, out);
   else
-    write_csv_report(context.pins, out);
+    write_csv_report(board.list, board.uses, out);
 }
 
 // -k: the named UCF file against the board; nothing is written.
@@ -117,7 +129,7 @@ void check_ucf_file(const output_context& context, std::ostream& out) {
   if (reading.error)
     throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
                       reading.error->message};
-  if (check_ucf(context.pins, reading.nets, context.name, out) > 0)
+  if (check_ucf(context.board.list, reading.nets, context.name, out) > 0)
     context.state.differences_found = true;
 }
 
@@ -136,9 +148,10 @@ constexpr output_option output_options[] = {
 
 // The pin list of the configuration as it stands, resolved once for all the
 // outputs that follow, and looked over for conflicts then.
-const pin_list& resolved_pins(driver_state& state) {
+resolved_board& resolved_pins(driver_state& state) {
   if (!state.pins) {
-    state.pins = resolve_pins(state.config);
+    state.pins = resolved_board{resolve_pins(state.config)};
+    state.pins->uses = uses_by_location(state.pins->list);
     warn_of_conflicts(state, *state.pins);
   }
   return *state.pins;
@@ -174,8 +187,8 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
     check_not_written(state, name);
   }
   if (option.check != nullptr) option.check(state);
-  const pin_list& pins = resolved_pins(state);
-  const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
+  resolved_board& board = resolved_pins(state);
+  const auto write = [&](std::ostream& out) { option.write({board, name, state}, out); };
   if (to_file)
     write_output(state, name, write);
   else

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <iterator>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "output/report_labels.h"
+#include "output/svg_text.h"
 
 namespace hbpins {
 
@@ -46,11 +45,14 @@ constexpr int margin = 16;
 constexpr int heading_height = 64;
 constexpr int line_height = 20;
 
-// The drawing as it grows, and where its legend goes.
+// The drawing as it grows, and where its legend goes. Every piece of text is
+// appended to the drawing where it is made.
 struct picture {
   const pin_list& pins;
   const pin_uses& uses;
+  std::vector<std::string> labels{};  // module_label of each group
   std::string body{};
+  std::string location{};  // of the pin being drawn
   int free_pins = 0;
   int width = 0;
   int height = 0;
@@ -59,59 +61,15 @@ struct picture {
   int legend_width = 0;
   std::string description{};  // the package, under the heading (SVG text)
   std::string_view marks{};   // a group setting the font of the pins' marks
-  std::string swatch{};       // the shape of a pin in the legend
+  svg_shape swatch{};         // a pin in the legend
 };
 
-// One pin of the package: its location, its outline as an SVG element
-// without its colours, and the centre of the mark written on it.
-struct package_pin {
-  std::string location;
-  std::string shape;
-  int x = 0;
-  int y = 0;
-};
-
-std::string xml_text(std::string_view text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
-std::string attribute(std::string_view name, int value) {
-  std::string text(" ");
-  text.append(name).append("=\"").append(std::to_string(value)) += '"';
-  return text;
-}
-
-std::string circle(int x, int y, int r) {
-  return "circle" + attribute("cx", x) + attribute("cy", y) + attribute("r", r);
-}
-
-std::string rectangle(int x, int y, int width, int height) {
-  return "rect" + attribute("x", x) + attribute("y", y) + attribute("width", width) +
-         attribute("height", height);
-}
-
-// Placed by the enclosing group's anchor; y is the baseline.
-std::string text(int x, int y, std::string_view content) {
-  return "<text" + attribute("x", x) + attribute("y", y) + ">" + xml_text(content) + "</text>\n";
+// The package itself, in its light grey, outlined.
+void append_package(std::string& svg, const svg_shape& s, std::string_view corner) {
+  svg += '<';
+  append_shape(svg, s);
+  svg.append(corner).append(" fill=\"#F4F4F4\" stroke=\"").append(package_outline) +=
+      "\" stroke-width=\"2\"/>\n";
 }
 
 pin_look group_look(const pin_group& group) {
@@ -121,18 +79,22 @@ pin_look group_look(const pin_group& group) {
           colour.mark};
 }
 
-// A shape (an element name with its place and size) in a look, its mark
-// centred on x and y.
-std::string drawn_pin(std::string_view shape, int x, int y, const pin_look& look) {
-  std::string svg("<");
-  svg.append(shape).append(" fill=\"").append(look.fill).append("\" stroke=\"");
+// A shape, with its id where it has one, in a look, its mark centred on x
+// and y.
+void append_drawn_pin(std::string& svg, const svg_shape& s, std::string_view id, int x, int y,
+                      const pin_look& look) {
+  svg += '<';
+  append_shape(svg, s);
+  if (!id.empty()) svg.append(" id=\"").append(id) += '"';
+  svg.append(" fill=\"").append(look.fill).append("\" stroke=\"");
   svg.append(look.outline) += '"';
-  if (look.outline_width != 1) svg += attribute("stroke-width", look.outline_width);
+  if (look.outline_width != 1) append_attribute(svg, "stroke-width", look.outline_width);
   svg += "/>";
-  if (look.mark.empty()) return svg;
-  svg.append("<text").append(attribute("x", x)).append(attribute("y", y + 3)).append(" fill=\"");
-  svg.append(look.mark_colour).append("\">").append(look.mark) += "</text>";
-  return svg;
+  if (look.mark.empty()) return;
+  svg += "<text";
+  append_attribute(svg, "x", x);
+  append_attribute(svg, "y", y + 3);
+  svg.append(" fill=\"").append(look.mark_colour).append("\">").append(look.mark) += "</text>";
 }
 
 std::string group_name(const pin_list& pins, const pin_group& group) {
@@ -143,85 +105,120 @@ std::string group_name(const pin_list& pins, const pin_group& group) {
   return group.kind == group_kind::general_io ? name + " (general I/O)" : name;
 }
 
-// The location, then a line per signal: "QM0_DIN<5>: slot 0, QM722,
-// position 3; in, LVTTL".
-std::string pin_title(const picture& pic, std::string_view location,
-                      const std::vector<signal_on_pin>& signals) {
-  std::string title(location);
-  if (signals.size() > 1) title += ": " + std::to_string(signals.size()) + " signals on one pin";
-  for (const auto& [group, pin] : signals) {
-    title += "\n" + pin->name + ": ";
-    if (group->kind == group_kind::board_signals)
-      title += "board " + module_label(pic.pins, *group);
-    else
-      title += "slot " + std::to_string(group->slot) + ", " + module_label(pic.pins, *group) +
-               ", position " + std::to_string(pin->position);
-    title += "; " + std::string(mode_name(pin->dir->mode)) + ", " + std::string(pin->dir->standard);
-    if (!pin->dir->pull.empty()) title += ", pull-" + std::string(pin->dir->pull);
-  }
-  return title;
+const std::string& label_of(const picture& pic, const pin_group& group) {
+  return pic.labels[static_cast<std::size_t>(&group - pic.pins.groups.data())];
 }
 
-// A free pin is a grey outline without a title; a used one takes its
-// group's look, or the red one of a location with more than one signal.
-void draw_pin(picture& pic, const package_pin& pin) {
-  const std::string id = " id=\"" + pin.location + '"';
-  const auto found = pic.uses.find(pin.location);
+// The location, then a line per signal: "QM0_DIN<5>: slot 0, QM722,
+// position 3; in, LVTTL".
+void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
+  std::string& svg = pic.body;
+  append_xml_text(svg, pic.location);
+  if (signals.size() > 1) {
+    svg += ": ";
+    append_number(svg, static_cast<int>(signals.size()));
+    svg += " signals on one pin";
+  }
+  for (const auto& [group, pin] : signals) {
+    svg += '\n';
+    append_xml_text(svg, pin->name);
+    svg += ": ";
+    if (group->kind == group_kind::board_signals) {
+      svg += "board ";
+      append_xml_text(svg, label_of(pic, *group));
+    } else {
+      svg += "slot ";
+      append_number(svg, group->slot);
+      svg += ", ";
+      append_xml_text(svg, label_of(pic, *group));
+      svg += ", position ";
+      append_number(svg, pin->position);
+    }
+    svg.append("; ").append(mode_name(pin->dir->mode)).append(", ").append(pin->dir->standard);
+    if (!pin->dir->pull.empty()) svg.append(", pull-").append(pin->dir->pull);
+  }
+}
+
+// The pin at pic.location. A free pin is a grey outline without a title; a
+// used one takes its group's look, or the red one of a location with more
+// than one signal.
+void draw_pin(picture& pic, const svg_shape& s, int x, int y) {
+  std::string& svg = pic.body;
+  const auto found = pic.uses.find(pic.location);
   if (found == pic.uses.end()) {
-    pic.body += drawn_pin(pin.shape + id, pin.x, pin.y, free_look) + '\n';
+    append_drawn_pin(svg, s, pic.location, x, y, free_look);
+    svg += '\n';
     ++pic.free_pins;
     return;
   }
   const std::vector<signal_on_pin>& signals = found->second;
   const pin_look look = signals.size() > 1 ? shared_look : group_look(*signals[0].group);
-  pic.body += "<g" + id + "><title>" + xml_text(pin_title(pic, pin.location, signals)) +
-              "</title>" + drawn_pin(pin.shape, pin.x, pin.y, look) + "</g>\n";
+  svg.append("<g id=\"").append(pic.location) += "\"><title>";
+  append_pin_title(pic, signals);
+  svg += "</title>";
+  append_drawn_pin(svg, s, "", x, y, look);
+  svg += "</g>\n";
 }
 
 // Ball-grid rows skip I, O, Q, S, X and Z, which read as digits or as each
 // other, and go on with two letters after Y: A ... Y, AA, AB, ...
 constexpr std::string_view row_letters = "ABCDEFGHJKLMNPRTUVWY";
 
-std::string row_name(int row) {
+void append_row_name(std::string& text, int row) {
   const int count = static_cast<int>(row_letters.size());
-  std::string name = row < count ? "" : std::string(1, row_letters[row / count - 1]);
-  return name + row_letters[row % count];
+  if (row >= count) text += row_letters[row / count - 1];
+  text += row_letters[row % count];
 }
 
 constexpr int ball_pitch = 24;
 constexpr int ball_radius = 9;
 constexpr int grid_label_band = 28;
 
-// Ball A1 at the top left, marked by a notch in the package's corner; row
-// letters down both sides, column numbers along the top and the bottom.
+// Row letters down both sides, column numbers along the top and the bottom.
+void draw_grid_labels(picture& pic, int left, int top, int span) {
+  std::string& svg = pic.body;
+  svg += "<g font-size=\"11\" text-anchor=\"middle\" fill=\"#333333\">\n";
+  std::string row;
+  for (int k = 0; k < pic.pins.package.side; ++k) {
+    const int at = k * ball_pitch + ball_pitch / 2;
+    row.clear();
+    append_row_name(row, k);
+    append_text(svg, left + at, top - 12, k + 1);
+    append_text(svg, left + at, top + span + 20, k + 1);
+    append_text(svg, left - 20, top + at + 4, row);
+    append_text(svg, left + span + 20, top + at + 4, row);
+  }
+  svg += "</g>\n";
+}
+
+// Ball A1 at the top left, marked by a notch in the package's corner.
 void draw_ball_grid(picture& pic) {
   const int n = pic.pins.package.side;
   const int left = margin + grid_label_band;
   const int top = heading_height + grid_label_band;
   const int span = n * ball_pitch;
-  pic.body += std::string("<") + rectangle(left - 6, top - 6, span + 12, span + 12) +
-              " rx=\"8\" fill=\"#F4F4F4\" stroke=\"" + std::string(package_outline) +
-              "\" stroke-width=\"2\"/>\n<path d=\"M" + std::to_string(left - 6) + " " +
-              std::to_string(top - 6) + "h14l-14 14z\" fill=\"" + std::string(package_outline) +
-              "\"/>\n<g font-size=\"11\" text-anchor=\"middle\" fill=\"#333333\">\n";
-  for (int k = 0; k < n; ++k) {
-    const int at = k * ball_pitch + ball_pitch / 2;
-    const std::string column = std::to_string(k + 1);
-    pic.body += text(left + at, top - 12, column) + text(left + at, top + span + 20, column) +
-                text(left - 20, top + at + 4, row_name(k)) +
-                text(left + span + 20, top + at + 4, row_name(k));
-  }
+  std::string& svg = pic.body;
+  append_package(svg, {false, left - 6, top - 6, span + 12, span + 12}, " rx=\"8\"");
+  svg += "<path d=\"M";
+  append_number(svg, left - 6);
+  svg += ' ';
+  append_number(svg, top - 6);
+  svg.append("h14l-14 14z\" fill=\"").append(package_outline) += "\"/>\n";
+  draw_grid_labels(pic, left, top, span);
   pic.marks = "<g font-size=\"9\" font-weight=\"bold\" text-anchor=\"middle\">\n";
-  pic.swatch = circle(8, 0, ball_radius);
-  pic.body.append("</g>\n").append(pic.marks);
+  pic.swatch = {true, 8, 0, ball_radius, 0};
+  svg += pic.marks;
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) {
       const int x = left + c * ball_pitch + ball_pitch / 2;
       const int y = top + r * ball_pitch + ball_pitch / 2;
-      draw_pin(pic, {row_name(r) + std::to_string(c + 1), circle(x, y, ball_radius), x, y});
+      pic.location.clear();
+      append_row_name(pic.location, r);
+      append_number(pic.location, c + 1);
+      draw_pin(pic, {true, x, y, ball_radius, 0}, x, y);
     }
   }
-  pic.body += "</g>\n";
+  svg += "</g>\n";
   pic.width = 2 * left + span;
   pic.legend_x = margin;
   pic.legend_y = top + span + grid_label_band + 24;
@@ -260,12 +257,14 @@ void draw_quad_flat(picture& pic) {
   const int body = n * lead_pitch + 2 * corner_gap;
   const int left = margin + lead_label_band + lead_length;
   const int top = heading_height + lead_label_band + lead_length;
-  pic.body += std::string("<") + rectangle(left, top, body, body) + " fill=\"#F4F4F4\" stroke=\"" +
-              std::string(package_outline) + "\" stroke-width=\"2\"/>\n<" +
-              circle(left + 14, top + 14, 6) + " fill=\"" + std::string(package_outline) + "\"/>\n";
+  std::string& svg = pic.body;
+  append_package(svg, {false, left, top, body, body}, "");
+  svg += '<';
+  append_shape(svg, {true, left + 14, top + 14, 6, 0});
+  svg.append(" fill=\"").append(package_outline) += "\"/>\n";
   pic.marks = "<g font-size=\"8\" font-weight=\"bold\" text-anchor=\"middle\">\n";
-  pic.swatch = rectangle(8 - lead_length / 2, -lead_width / 2, lead_length, lead_width);
-  pic.body += pic.marks;
+  pic.swatch = {false, 8 - lead_length / 2, -lead_width / 2, lead_length, lead_width};
+  svg += pic.marks;
   std::string labels = "<g font-size=\"11\" text-anchor=\"middle\" fill=\"#333333\">\n";
   for (int number = 1; number <= 4 * n; ++number) {
     const body_side& side = body_sides[(number - 1) / n];
@@ -276,13 +275,14 @@ void draw_quad_flat(picture& pic) {
     const int y = base_y + side.out_y * lead_length / 2;
     const int width = side.along_x == 0 ? lead_length : lead_width;
     const int height = side.along_x == 0 ? lead_width : lead_length;
-    const std::string location = std::string(pic.pins.location_prefix) + std::to_string(number);
-    draw_pin(pic, {location, rectangle(x - width / 2, y - height / 2, width, height), x, y});
+    pic.location.assign(pic.pins.location_prefix);
+    append_number(pic.location, number);
+    draw_pin(pic, {false, x - width / 2, y - height / 2, width, height}, x, y);
     if (number == 1 || number % 10 == 0)
-      labels += text(base_x + side.out_x * (lead_length + 16),
-                     base_y + side.out_y * (lead_length + 12) + 4, std::to_string(number));
+      append_text(labels, base_x + side.out_x * (lead_length + 16),
+                  base_y + side.out_y * (lead_length + 12) + 4, number);
   }
-  pic.body += "</g>\n" + labels + "</g>\n";
+  svg.append("</g>\n").append(labels) += "</g>\n";
   pic.width = 2 * left + body;
   pic.legend_x = left + corner_gap + 16;
   pic.legend_y = top + corner_gap + 40;
@@ -292,36 +292,46 @@ void draw_quad_flat(picture& pic) {
                     "-pin quad flat pack, seen from the top, pin 1 at the top of the left side";
 }
 
-std::string pin_count(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " pin" : " pins");
-}
-
 void legend_line(picture& pic, int line, int lines, const pin_look& look, std::string_view name,
                  std::size_t count) {
   const int rows = (lines + 1) / 2;
   const int column_width = pic.legend_width / 2;
-  const int x = pic.legend_x + (line / rows) * column_width;
-  const int y = pic.legend_y + (line % rows) * line_height;
-  pic.body += "<g transform=\"translate(" + std::to_string(x) + " " + std::to_string(y) + ")\">" +
-              std::string(pic.marks) + drawn_pin(pic.swatch, 8, 0, look) + "</g>\n" +
-              text(30, 4, name) + "<text" + attribute("x", column_width - 24) +
-              " y=\"4\" text-anchor=\"end\">" + pin_count(count) + "</text></g>\n";
+  std::string& svg = pic.body;
+  svg += "<g transform=\"translate(";
+  append_number(svg, pic.legend_x + (line / rows) * column_width);
+  svg += ' ';
+  append_number(svg, pic.legend_y + (line % rows) * line_height);
+  svg.append(")\">").append(pic.marks);
+  append_drawn_pin(svg, pic.swatch, "", 8, 0, look);
+  svg += "</g>\n";
+  append_text(svg, 30, 4, name);
+  svg += "<text";
+  append_attribute(svg, "x", column_width - 24);
+  svg += " y=\"4\" text-anchor=\"end\">";
+  append_number(svg, static_cast<int>(count));
+  svg += count == 1 ? " pin" : " pins";
+  svg += "</text></g>\n";
 }
 
-// A line per group with the number of locations its signals take, then the
-// shared and the free locations, in two columns.
+// A line per group with the number of locations its signals take alone,
+// then the shared and the free locations, in two columns. Each location
+// counts once, so that the lines add up to the package's pins.
 void draw_legend(picture& pic) {
-  const int lines = static_cast<int>(pic.pins.groups.size()) + 2;
+  const std::vector<pin_group>& groups = pic.pins.groups;
+  std::vector<std::size_t> alone(groups.size());
+  std::size_t shared = 0;
+  for (const auto& [location, signals] : pic.uses) {
+    if (signals.size() > 1)
+      ++shared;
+    else
+      ++alone[static_cast<std::size_t>(signals.front().group - groups.data())];
+  }
+  const int lines = static_cast<int>(groups.size()) + 2;
   pic.body += "<g font-size=\"12\">\n";
   int line = 0;
-  for (const pin_group& group : pic.pins.groups) {
-    std::set<std::string_view> locations;
-    for (const resolved_pin& pin : group.pins) locations.insert(pin.location);
+  for (const pin_group& group : groups)
     legend_line(pic, line++, lines, group_look(group), group_name(pic.pins, group),
-                locations.size());
-  }
-  std::size_t shared = 0;
-  for (const auto& [location, signals] : pic.uses) shared += signals.size() > 1 ? 1 : 0;
+                alone[static_cast<std::size_t>(&group - groups.data())]);
   legend_line(pic, line++, lines, shared_look, "more than one signal", shared);
   legend_line(pic, line, lines, free_look, "free: no signal",
               static_cast<std::size_t>(pic.free_pins));
@@ -329,24 +339,41 @@ void draw_legend(picture& pic) {
   pic.height = std::max(pic.height, pic.legend_y + ((lines + 1) / 2) * line_height + margin);
 }
 
+// The XML declaration, the <svg> element sized to the drawing, a white page,
+// and the heading naming the board and the package.
+std::string heading(const picture& pic) {
+  const std::string board = "HB" + std::to_string(pic.pins.board);
+  std::string head =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
+  append_attribute(head, "width", pic.width);
+  append_attribute(head, "height", pic.height);
+  head += " viewBox=\"0 0 ";
+  append_number(head, pic.width);
+  head += ' ';
+  append_number(head, pic.height);
+  head.append("\" font-family=\"sans-serif\">\n<title>").append(board) += " FPGA pins</title>\n<";
+  append_shape(head, {false, 0, 0, pic.width, pic.height});
+  head += " fill=\"#FFFFFF\"/>\n<text";
+  append_attribute(head, "x", margin);
+  head.append(" y=\"32\" font-size=\"22\" font-weight=\"bold\">").append(board) += "</text>\n<text";
+  append_attribute(head, "x", margin);
+  head.append(" y=\"52\" font-size=\"12\">FPGA package: ").append(pic.description) += "</text>\n";
+  return head;
+}
+
 }  // namespace
 
-void write_package_picture(const pin_list& pins, std::ostream& out) {
-  const pin_uses uses = uses_by_location(pins);
+void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   picture pic{.pins = pins, .uses = uses};
+  for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
   if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
   draw_legend(pic);
-  const std::string board = "HB" + std::to_string(pins.board);
-  const std::string size = std::to_string(pic.width) + " " + std::to_string(pic.height);
-  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\""
-      << attribute("width", pic.width) << attribute("height", pic.height) << " viewBox=\"0 0 "
-      << size << "\" font-family=\"sans-serif\">\n<title>" << board << " FPGA pins</title>\n<"
-      << rectangle(0, 0, pic.width, pic.height) << " fill=\"#FFFFFF\"/>\n<text x=\"" << margin
-      << "\" y=\"32\" font-size=\"22\" font-weight=\"bold\">" << board << "</text>\n<text x=\""
-      << margin << "\" y=\"52\" font-size=\"12\">FPGA package: " << pic.description << "</text>\n"
-      << pic.body << "</svg>\n";
+  const std::string head = heading(pic);
+  out.write(head.data(), static_cast<std::streamsize>(head.size()));
+  out.write(pic.body.data(), static_cast<std::streamsize>(pic.body.size()));
+  out << "</svg>\n";
 }
 
 }  // namespace hbpins

@@ -10,6 +10,6 @@ namespace hbpins {
 // plain SVG 1.1, every pin coloured by the group whose signal sits on it,
 // a location with more than one signal in red, each used pin with a title
 // naming its signals, and a legend counting the pins of every group.
-void write_package_picture(const pin_list& pins, std::ostream& out);
+void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out);
 
 }  // namespace hbpins

@@ -12,7 +12,7 @@ namespace hbpins {
 
 // Every FPGA location (as the UCF file writes it) that carries more than one
 // signal, with the signals: "A2 (BCBUS_<5> BCBUS_<6>)".
-std::string shared_locations(const pin_list& pins);
+std::string shared_locations(const pin_uses& uses);
 
 // Every bit inside the range of a vector port that no signal provides, so
 // that the VHDL declares a pin the UCF file does not place: "QM0_LEDn<16>".

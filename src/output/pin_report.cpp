@@ -1,11 +1,12 @@
 #include "output/pin_report.h"
 
+#include <algorithm>
 #include <array>
-#include <map>
+#include <charconv>
+#include <cstddef>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "output/port_list.h"
 #include "output/report_labels.h"
 #include "output/vhdl_names.h"
 
@@ -16,93 +17,152 @@ namespace {
 constexpr std::array<std::string_view, 10> columns = {"slot",     "module",    "position", "signal",
                                                       "location", "direction", "standard", "pull",
                                                       "port",     "conflict"};
+using report_row = std::array<std::string_view, columns.size()>;
 
 // The slot and the position are numbers; an empty field has no value.
-struct report_field {
-  std::string text;
-  bool is_number = false;
-};
-using report_row = std::array<report_field, columns.size()>;
+constexpr bool is_number_column(std::size_t column) {
+  return column == 0 || column == 2;
+}
 
-std::vector<report_row> report_rows(const pin_list& pins) {
-  const pin_uses uses = uses_by_location(pins);
-  std::vector<report_row> rows;
+// Each row's fields are the pin's own texts where it has them; the others
+// are made in texts that every row reuses.
+struct row_texts {
+  std::string label;
+  std::string slot;
+  std::array<char, 8> position{};
+  std::string port;
+  std::string others;
+};
+
+std::string_view position_text(row_texts& texts, const pin_group& group, const resolved_pin& pin) {
+  if (group.kind == group_kind::board_signals) return {};
+  char* begin = texts.position.data();
+  return {begin, std::to_chars(begin, begin + texts.position.size(), int{pin.position}).ptr};
+}
+
+// The other signals on the pin's location, separated by blanks.
+std::string_view other_signals(row_texts& texts, const pin_uses& uses, const resolved_pin& pin) {
+  texts.others.clear();
+  for (const signal_on_pin& other : uses.at(pin.location)) {
+    if (other.pin == &pin) continue;
+    if (!texts.others.empty()) texts.others += ' ';
+    texts.others += other.pin->name;
+  }
+  return texts.others;
+}
+
+std::string_view port_text(row_texts& texts, const resolved_pin& pin) {
+  texts.port.clear();
+  const std::string_view port = port_name(pin.name, pin.checked);
+  if (!port.empty()) append_vhdl_name(texts.port, port);
+  return texts.port;
+}
+
+// Hands the fields of every row in turn to write_row.
+template <typename Write>
+void for_each_row(const pin_list& pins, const pin_uses& uses, Write write_row) {
+  row_texts texts;
   for (const pin_group& group : pins.groups) {
-    const bool on_slot = group.kind != group_kind::board_signals;
+    texts.label = module_label(pins, group);
+    texts.slot = group.kind == group_kind::board_signals ? "" : std::to_string(group.slot);
     for (const resolved_pin& pin : group.pins) {
-      std::string others;
-      for (const signal_on_pin& other : uses.at(pin.location)) {
-        if (other.pin == &pin) continue;
-        if (!others.empty()) others += ' ';
-        others += other.pin->name;
-      }
-      const std::string port = port_name_of(pin.name);
-      rows.push_back({{{on_slot ? std::to_string(group.slot) : "", true},
-                       {module_label(pins, group)},
-                       {on_slot ? std::to_string(pin.position) : "", true},
-                       {pin.name},
-                       {pin.location},
-                       {std::string(mode_name(pin.dir->mode))},
-                       {std::string(pin.dir->standard)},
-                       {std::string(pin.dir->pull)},
-                       {port.empty() ? "" : vhdl_name(port)},
-                       {others}}});
+      write_row(report_row{texts.slot, texts.label, position_text(texts, group, pin), pin.name,
+                           pin.location, mode_name(pin.dir->mode), pin.dir->standard, pin.dir->pull,
+                           port_text(texts, pin), other_signals(texts, uses, pin)});
     }
   }
-  return rows;
+}
+
+void write_text(std::ostream& out, const std::string& text) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 // Quoted, with its quotes doubled, where it holds a comma, a quote or a
 // line end.
-std::string csv_field(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + '"';
+bool needs_csv_quotes(char c) {
+  return c == ',' || c == '"' || c == '\r' || c == '\n';
 }
 
-std::string json_value(const report_field& field) {
-  if (field.text.empty()) return "null";
-  if (field.is_number) return field.text;
-  std::string quoted = "\"";
-  for (char c : field.text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      static constexpr char hex[] = "0123456789abcdef";
-      quoted += "\\u00";
-      quoted += hex[(c >> 4) & 0xf];
-      quoted += hex[c & 0xf];
-    } else {
-      quoted += c;
-    }
+void append_csv_field(std::string& text, std::string_view field) {
+  if (std::none_of(field.begin(), field.end(), needs_csv_quotes)) {
+    text += field;
+    return;
   }
-  return quoted + '"';
+  text += '"';
+  for (char c : field) {
+    if (c == '"') text += '"';
+    text += c;
+  }
+  text += '"';
+}
+
+bool needs_json_escape(char c) {
+  return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+void append_json_escape(std::string& text, char c) {
+  static constexpr char hex[] = "0123456789abcdef";
+  if (c == '"' || c == '\\')
+    (text += '\\') += c;
+  else
+    (text += "\\u00") += {hex[(c >> 4) & 0xf], hex[c & 0xf]};
+}
+
+// Runs of plain characters are copied whole.
+void append_json_string(std::string& text, std::string_view field) {
+  text += '"';
+  for (auto c = field.begin(); c != field.end(); ++c) {
+    const auto plain = std::find_if(c, field.end(), needs_json_escape);
+    text.append(c, plain);
+    if (plain == field.end()) break;
+    c = plain;
+    append_json_escape(text, *c);
+  }
+  text += '"';
+}
+
+void append_json_value(std::string& text, std::size_t column, std::string_view field) {
+  if (field.empty())
+    text += "null";
+  else if (is_number_column(column))
+    text += field;
+  else
+    append_json_string(text, field);
 }
 
 }  // namespace
 
-void write_csv_report(const pin_list& pins, std::ostream& out) {
-  std::string text;
-  for (std::string_view column : columns) text += std::string(column) + ",";
-  text.back() = '\n';
-  for (const report_row& row : report_rows(pins)) {
-    for (const report_field& field : row) text += csv_field(field.text) + ",";
-    text.back() = '\n';
-  }
-  out << text;
+void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
+  std::string line;
+  for (std::string_view column : columns) line.append(column) += ',';
+  line.back() = '\n';
+  write_text(out, line);
+  for_each_row(pins, uses, [&](const report_row& row) {
+    line.clear();
+    for (std::string_view field : row) {
+      append_csv_field(line, field);
+      line += ',';
+    }
+    line.back() = '\n';
+    write_text(out, line);
+  });
 }
 
-void write_json_report(const pin_list& pins, std::ostream& out) {
-  std::string text = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [\n";
-  const std::vector<report_row> rows = report_rows(pins);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < columns.size(); ++c)
-      text += (c == 0 ? "{\"" : ", \"") + std::string(columns[c]) + "\": " + json_value(rows[r][c]);
-    text += r + 1 < rows.size() ? "},\n" : "}\n";
-  }
-  out << text << "]}\n";
+// One object per line, a comma after every one but the last.
+void write_json_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
+  std::string line = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [";
+  for_each_row(pins, uses, [&](const report_row& row) {
+    line += "\n{\"";
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      if (c > 0) line += ", \"";
+      line.append(columns[c]) += "\": ";
+      append_json_value(line, c, row[c]);
+    }
+    line += '}';
+    write_text(out, line);
+    line.assign(1, ',');
+  });
+  out << "\n]}\n";
 }
 
 }  // namespace hbpins

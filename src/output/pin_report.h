@@ -10,7 +10,7 @@ namespace hbpins {
 // with its slot, module, connector position, name, FPGA location, direction,
 // I/O standard, pull resistor, VHDL port and the other signals on its
 // location. As CSV (RFC 4180, LF line ends) with a header row, or as JSON.
-void write_csv_report(const pin_list& pins, std::ostream& out);
-void write_json_report(const pin_list& pins, std::ostream& out);
+void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& out);
+void write_json_report(const pin_list& pins, const pin_uses& uses, std::ostream& out);
 
 }  // namespace hbpins

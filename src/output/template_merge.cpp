@@ -14,7 +14,7 @@ namespace hbpins {
 namespace {
 
 struct merge_state {
-  const pin_list& pins;
+  const collected_ports& ports;
   std::istream& tmpl;
   std::ostream& out;
   std::ostream& messages;
@@ -33,13 +33,16 @@ std::size_t read(merge_state& state, char* to, std::size_t size) {
   return static_cast<std::size_t>(state.tmpl.gcount());
 }
 
+// Each block is a fresh collection of the slot ports to the user, so its
+// name-check lines come again.
 void write_marker_line(merge_state& state, line_kind kind) {
-  // Each block collects the slot ports afresh, so its messages come again.
   if (kind == line_kind::declarations) {
-    write_declarations(collect_ports(state.pins, false, true, state.messages), state.out);
+    state.messages << state.ports.messages;
+    write_declarations(state.ports.list, state.out);
     state.found.declarations = true;
   } else if (kind == line_kind::port_map) {
-    write_port_map(collect_ports(state.pins, false, true, state.messages), state.out);
+    state.messages << state.ports.messages;
+    write_port_map(state.ports.list, state.out);
     state.found.port_map = true;
   }
 }
@@ -148,13 +151,12 @@ std::size_t make_room(merge_state& state) {
 
 }  // namespace
 
-template_markers merge_template(const pin_list& pins, std::istream& tmpl, std::ostream& out,
+template_markers merge_template(const collected_ports& slot_ports, std::istream& tmpl, std::ostream& out,
                                 std::ostream& messages, std::size_t block_size) {
   block_size = std::max<std::size_t>(block_size, 32);
   // Left uninitialised: a short template touches only the pages it fills.
-  merge_state state{pins,     tmpl,       out,
-                    messages, block_size, std::make_unique_for_overwrite<char[]>(block_size + 1),
-                    {}};
+  merge_state state{slot_ports, tmpl,       out, messages,
+                    block_size, std::make_unique_for_overwrite<char[]>(block_size + 1), {}};
   std::size_t held = 0;  // the start of a line, at the front of the buffer
   bool read_any = false;
   while (const std::size_t got = read(state, state.buffer.get() + held, state.capacity - held)) {

@@ -57,15 +57,18 @@ bool is_basic_identifier(std::string_view name) {
 
 }  // namespace
 
-std::string vhdl_name(std::string_view name) {
-  if (is_basic_identifier(name)) return std::string(name);
-  // An extended identifier doubles each backslash inside it.
-  std::string extended = "\\";
-  for (char c : name) {
-    extended += c;
-    if (c == '\\') extended += c;
+void append_vhdl_name(std::string& text, std::string_view name) {
+  if (is_basic_identifier(name)) {
+    text += name;
+    return;
   }
-  return extended + '\\';
+  // An extended identifier doubles each backslash inside it.
+  text += '\\';
+  for (char c : name) {
+    text += c;
+    if (c == '\\') text += c;
+  }
+  text += '\\';
 }
 
 }  // namespace hbpins

@@ -5,9 +5,9 @@
 
 namespace hbpins {
 
-// The name as the VHDL files write it: as it is where it is a basic
+// Appends the name as the VHDL files write it: as it is where it is a basic
 // identifier, otherwise as an extended identifier between backslashes (board
 // 711's ACBUS_ ends in an underscore, which a basic identifier may not).
-std::string vhdl_name(std::string_view name);
+void append_vhdl_name(std::string& text, std::string_view name);
 
 }  // namespace hbpins

@@ -1,5 +1,6 @@
 #include "output/vhdl_writers.h"
 
+#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,57 +12,72 @@ namespace hbpins {
 
 namespace {
 
-// Every mode text is six characters wide, so the types line up.
-std::string mode_text(vhdl_dir mode) {
-  std::string text(mode_name(mode));
-  text.resize(6, ' ');
-  return text;
-}
-
 // The name filled with blanks to width columns, followed by at least one blank.
-std::string padded_name(std::string_view name, std::size_t width) {
-  std::string text(name);
-  text.append(name.size() < width ? width - name.size() : 1, ' ');
-  return text;
+void append_padded_name(std::string& line, std::string_view name, std::size_t width) {
+  const std::size_t start = line.size();
+  append_vhdl_name(line, name);
+  const std::size_t length = line.size() - start;
+  line.append(length < width ? width - length : 1, ' ');
 }
 
 // Right-aligned in two columns; a longer number takes the room it needs.
-std::string bound_text(std::int16_t value) {
-  std::string text = std::to_string(value);
-  if (text.size() < 2) text.insert(0, 2 - text.size(), ' ');
-  return text;
+void append_bound(std::string& line, std::int16_t value) {
+  char digits[8];
+  char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  if (end - digits < 2) line += ' ';
+  line.append(digits, end);
 }
 
-std::string comment_line(const vhdl_port& port) {
-  return "-- " + std::string(port.name.view()) + '\n';
+void append_comment(std::string& line, const vhdl_port& port) {
+  line.append("-- ").append(port.name.view()) += '\n';
 }
 
-std::string declaration_line(const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return comment_line(port);
-  std::string line = "    " + padded_name(vhdl_name(port.name), 19) + " : ";
-  line += mode_text(port.mode);
-  line += " std_logic";
+// Every mode text is six characters wide, so the types line up.
+void append_declaration(std::string& line, const vhdl_port& port) {
+  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  line += "    ";
+  append_padded_name(line, port.name, 19);
+  line += " : ";
+  const std::string_view mode = mode_name(port.mode);
+  line.append(mode).append(mode.size() < 6 ? 6 - mode.size() : 0, ' ') += " std_logic";
   if (port.is_vector) {
-    line += "_vector(" + bound_text(port.high) + " downto " + bound_text(port.low) + ")";
+    line += "_vector(";
+    append_bound(line, port.high);
+    line += " downto ";
+    append_bound(line, port.low);
+    line += ')';
   }
   line += ";\n";
-  return line;
 }
 
-std::string association_line(const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return comment_line(port);
-  const std::string name = vhdl_name(port.name);
-  return "    " + padded_name(name, 20) + "=> " + name + ",\n";
+void append_association(std::string& line, const vhdl_port& port) {
+  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  line += "    ";
+  append_padded_name(line, port.name, 20);
+  line += "=> ";
+  append_vhdl_name(line, port.name);
+  line += ",\n";
+}
+
+// One line at a time through a buffer that every line reuses.
+void write_lines(const port_list& list, std::ostream& out,
+                 void (*append_line)(std::string&, const vhdl_port&)) {
+  std::string line;
+  for (const vhdl_port& port : list.ports) {
+    line.clear();
+    append_line(line, port);
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+  }
 }
 
 }  // namespace
 
 void write_declarations(const port_list& list, std::ostream& out) {
-  for (const vhdl_port& port : list.ports) out << declaration_line(port);
+  write_lines(list, out, append_declaration);
 }
 
 void write_port_map(const port_list& list, std::ostream& out) {
-  for (const vhdl_port& port : list.ports) out << association_line(port);
+  write_lines(list, out, append_association);
 }
 
 }  // namespace hbpins

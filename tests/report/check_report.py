@@ -3,7 +3,8 @@
 CSV reader and a real JSON parser and checks it against the UCF file of the
 same run: every net once, on the same location, in the same order. Parses
 the package picture of the run as XML: every location of the CSV report is
-drawn once, with a title naming its signals; no other pin has a title."""
+drawn once, with a title naming its signals; no other pin has a title; the
+legend counts every pin once."""
 import csv, json, os, re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ElementTree
 
@@ -25,7 +26,11 @@ with tempfile.TemporaryDirectory() as work:
         with open(f"{work}/b.json") as report:
             document = json.load(report)
         # Every pin of the picture has its location as its id; a used one a title.
-        pins = [e for e in ElementTree.parse(f"{work}/b.svg").iter() if "id" in e.attrib]
+        picture = ElementTree.parse(f"{work}/b.svg")
+        pins = [e for e in picture.iter() if "id" in e.attrib]
+        # The legend's counts, right-aligned, take each pin once.
+        legend = [int(e.text.split()[0]) for e in picture.iter("{http://www.w3.org/2000/svg}text")
+                  if e.get("text-anchor") == "end"]
         titles = {}
         for pin in pins:
             title = pin.findtext("{http://www.w3.org/2000/svg}title")
@@ -36,6 +41,7 @@ with tempfile.TemporaryDirectory() as work:
                   "JSON board": document["board"] == board,
                   "nets once": len(set(nets)) == len(nets),
                   "picture's pins": len(pins) == (208 if board in (701, 706) else 676),
+                  "legend's total": sum(legend) == len(pins),
                   "picture's titled pins": {l for l, t in titles.items() if t != [None]}
                   == {l for _, l in from_csv},
                   "picture's titles": all(len(titles.get(l, [])) == 1 and re.search(

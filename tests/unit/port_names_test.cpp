@@ -126,7 +126,9 @@ TEST(PortNames, TheListNeverGrowsPast256Entries) {
 }
 
 TEST(PortNames, ANameHeldTwiceIsReported) {
-  const port_list list{{{"D", vhdl_dir::comment}, {"D", vhdl_dir::out}, {"D", vhdl_dir::inp}}};
+  port_list list;
+  for (vhdl_dir mode : {vhdl_dir::comment, vhdl_dir::out, vhdl_dir::inp})
+    append_port(list, {"D", mode});
   std::ostringstream messages;
   EXPECT_EQ(find_port(list, "D", messages), 1);
   EXPECT_EQ(find_port(list, "d", messages), -1);

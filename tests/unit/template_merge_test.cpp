@@ -36,7 +36,7 @@ std::string merged(const std::string& tmpl, std::size_t block = template_block_s
   std::istream unseekable_text(&buffer);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(pins(), seekable ? text : unseekable_text, out, messages, block);
+  merge_template(collect_ports(pins(), false, true), seekable ? text : unseekable_text, out, messages, block);
   return out.str();
 }
 
