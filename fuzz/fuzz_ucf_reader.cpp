@@ -36,10 +36,15 @@ pin_list configured(std::uint16_t board, std::initializer_list<std::uint16_t> mo
   return resolve_pins(config);
 }
 
-const pin_list configurations[] = {
-    configured(701, {722, 707, 955}),
-    configured(711, {714, 727, 703, 736, 955, 953, 735}),
-    configured(709, {735, 736, 703, 953}),
+// Built in place, so that the uses keep pointing into their own pins.
+struct configuration {
+  pin_list pins;
+  pin_uses uses = uses_by_location(pins);
+};
+const configuration configurations[] = {
+    {configured(701, {722, 707, 955})},
+    {configured(711, {714, 727, 703, 736, 955, 953, 735})},
+    {configured(709, {735, 736, 703, 953})},
 };
 
 bool within(std::string_view part, std::string_view whole) {
@@ -49,11 +54,11 @@ bool within(std::string_view part, std::string_view whole) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  for (const pin_list& pins : configurations) {
+  for (const configuration& board : configurations) {
     std::ostringstream file, report;
-    write_ucf(pins, file);
+    write_ucf(board.pins, file);
     const ucf_reading reading = read_ucf(file.view());
-    if (reading.error || check_ucf(pins, reading.nets, "own.ucf", report) != 0)
+    if (reading.error || check_ucf(board.pins, board.uses, reading.nets, "own.ucf", report) != 0)
       fail("hbpins' own UCF file does not check clean", report.view());
   }
   return 0;
@@ -72,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (net.location && !within(*net.location, text)))
       fail("a statement outside the text", text);
   std::ostringstream report;
-  const std::size_t differences =
-      check_ucf(configurations[data[0] % std::size(configurations)], reading.nets, "f.ucf", report);
+  const configuration& board = configurations[data[0] % std::size(configurations)];
+  const std::size_t differences = check_ucf(board.pins, board.uses, reading.nets, "f.ucf", report);
   const std::string_view written = report.view();
   if (static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n')) !=
           differences + 1 ||

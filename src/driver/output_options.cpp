@@ -129,7 +129,7 @@ void check_ucf_file(const output_context& context, std::ostream& out) {
   if (reading.error)
     throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
                       reading.error->message};
-  if (check_ucf(context.board.list, reading.nets, context.name, out) > 0)
+  if (check_ucf(context.board.list, context.board.uses, reading.nets, context.name, out) > 0)
     context.state.differences_found = true;
 }
 

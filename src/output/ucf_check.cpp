@@ -15,17 +15,16 @@ constexpr std::size_t none = static_cast<std::size_t>(-1);
 struct board_nets {
   std::vector<const resolved_pin*> pins;  // in the order of the pin list
   std::unordered_map<std::string_view, std::size_t> by_name;
-  pin_uses uses;
+  const pin_uses& uses;
 };
 
-board_nets index_nets(const pin_list& list) {
-  board_nets nets;
+board_nets index_nets(const pin_list& list, const pin_uses& uses) {
+  board_nets nets{{}, {}, uses};
   for (const pin_group& group : list.groups)
     for (const resolved_pin& pin : group.pins) {
       nets.by_name.emplace(pin.name, nets.pins.size());
       nets.pins.push_back(&pin);
     }
-  nets.uses = uses_by_location(list);
   return nets;
 }
 
@@ -207,9 +206,10 @@ bool equal_in_any_case(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::size_t check_ucf(const pin_list& pins, std::span<const net_statement> statements,
-                      std::string_view file, std::ostream& out) {
-  const board_nets nets = index_nets(pins);
+std::size_t check_ucf(const pin_list& pins, const pin_uses& uses,
+                      std::span<const net_statement> statements, std::string_view file,
+                      std::ostream& out) {
+  const board_nets nets = index_nets(pins, uses);
   const std::vector<net_facts> facts = facts_of(nets, statements);
   check_report report{file, out, {}, {}};
   for (std::size_t k = 0; k < statements.size(); ++k) {

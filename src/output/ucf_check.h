@@ -32,10 +32,11 @@ inline constexpr pull_constraint pull_constraints[] = {{"PULLUP", "up"}, {"PULLD
 bool equal_in_any_case(std::string_view a, std::string_view b);
 
 // Compares the NET statements of the UCF file `file` with the assembled
-// board and writes one line per difference, in the order of the file, then
+// board (its pins, and the signals on each location) and writes one line per difference, in the order of the file, then
 // the nets the file does not place, then a summary line. Returns the number
 // of differences.
-std::size_t check_ucf(const pin_list& pins, std::span<const net_statement> statements,
-                      std::string_view file, std::ostream& out);
+std::size_t check_ucf(const pin_list& pins, const pin_uses& uses,
+                      std::span<const net_statement> statements, std::string_view file,
+                      std::ostream& out);
 
 }  // namespace hbpins
