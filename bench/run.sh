@@ -120,3 +120,20 @@ merge "7 merge, one line of 100 MB"
 "$hbpins" "${full_711[@]}" -p board.svg 2> /dev/null
 cp board.svg picture.ref
 measure "8 711, 8 x 714, -p SVG" "${small[@]}" /dev/null picture.ref "${full_711[@]}" -p board.svg
+
+# 9. -k: the check of a UCF file of 20,000 lines, kept by hand over the years:
+# hbpins' own file of the full 711, then timing and instance constraints and
+# nets constrained again, as such files grow. cat copies the file.
+"$hbpins" "${full_711[@]}" -u own 2> /dev/null
+awk -v total=20000 '{ line[NR] = $0; print } END {
+  for (k = 1; NR + count < total; k++) {
+    printf "INST \"core/slot%d/reg_%d\" IOB = TRUE;\n", k % 8, k
+    printf "TIMESPEC \"TS_%d\" = FROM \"grp%d\" TO \"FFS\" 5 ns;\n", k, k
+    printf "NET \"QM%d_*\" IOSTANDARD = LVTTL;\n", k % 8
+    s = line[2 + k % (NR - 4)]
+    sub(/ LOC = "[A-Z0-9]*" *[|] /, " ", s)
+    print s
+    count += 4
+  }
+}' own.ucf > hand.ucf
+measure "9 711, 8 x 714, -k of 20,000 lines" "${large[@]}" /dev/null hand.ucf "${full_711[@]}" -k hand

@@ -16,6 +16,9 @@ struct board_nets {
   std::vector<const resolved_pin*> pins;  // in the order of the pin list
   std::unordered_map<std::string_view, std::size_t> by_name;
   const pin_uses& uses;
+  // The nets each pattern matches, found once however often a file repeats
+  // the pattern (a slot's IOSTANDARD line may come for every module change).
+  std::unordered_map<std::string_view, std::vector<std::size_t>> matching{};
 };
 
 board_nets index_nets(const pin_list& list, const pin_uses& uses) {
@@ -56,20 +59,19 @@ bool matches(std::string_view pattern, std::string_view name) {
 // Calls each(index) for the net a statement names, or for every net its
 // pattern matches; returns how many there were.
 template <typename Each>
-std::size_t for_each_named(const board_nets& nets, const net_statement& statement, Each each) {
+std::size_t for_each_named(board_nets& nets, const net_statement& statement, Each each) {
   if (!has_wildcard(statement.name)) {
     const auto found = nets.by_name.find(statement.name);
     if (found == nets.by_name.end()) return 0;
     each(found->second);
     return 1;
   }
-  std::size_t count = 0;
-  for (std::size_t k = 0; k < nets.pins.size(); ++k)
-    if (matches(statement.name, nets.pins[k]->name)) {
-      each(k);
-      ++count;
-    }
-  return count;
+  const auto [found, fresh] = nets.matching.try_emplace(statement.name);
+  if (fresh)
+    for (std::size_t k = 0; k < nets.pins.size(); ++k)
+      if (matches(statement.name, nets.pins[k]->name)) found->second.push_back(k);
+  for (std::size_t k : found->second) each(k);
+  return found->second.size();
 }
 
 // What the whole file says about a net of the board.
@@ -78,7 +80,7 @@ struct net_facts {
   bool pull_stated = false;
 };
 
-std::vector<net_facts> facts_of(const board_nets& nets, std::span<const net_statement> statements) {
+std::vector<net_facts> facts_of(board_nets& nets, std::span<const net_statement> statements) {
   std::vector<net_facts> facts(nets.pins.size());
   for (std::size_t k = 0; k < statements.size(); ++k) {
     const net_statement& statement = statements[k];
@@ -209,7 +211,7 @@ bool equal_in_any_case(std::string_view a, std::string_view b) {
 std::size_t check_ucf(const pin_list& pins, const pin_uses& uses,
                       std::span<const net_statement> statements, std::string_view file,
                       std::ostream& out) {
-  const board_nets nets = index_nets(pins, uses);
+  board_nets nets = index_nets(pins, uses);
   const std::vector<net_facts> facts = facts_of(nets, statements);
   check_report report{file, out, {}, {}};
   for (std::size_t k = 0; k < statements.size(); ++k) {
