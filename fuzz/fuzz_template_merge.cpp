@@ -38,7 +38,8 @@ pin_list configured(std::uint16_t board, std::initializer_list<module_on_slot> m
   board_configuration config;
   if (board != 0) select_board(config, board);
   std::uint16_t slot = 0;
-  for (const module_on_slot& m : modules) place_module(config, slot++, m.module, m.modification);
+  for (const module_on_slot& m : modules)
+    place_module(config, slot++, find_module({}, m.module), m.modification);
   return resolve_pins(config);
 }
 

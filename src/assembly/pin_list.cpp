@@ -48,20 +48,21 @@ void map_general_io(pin_group& group, const slot_wiring& wiring, std::string_vie
 }
 
 pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_slot& placed) {
+  const module_entry& module = *placed.module;
   pin_group group;
   group.slot = slot;
-  group.module = static_cast<std::uint16_t>(placed.module_index + number_base);
+  group.module = module.number;
   const slot_wiring& wiring = board.connectors[slot];
-  if (placed.module_index == empty_module_index) {
+  if (module.kind == module_kind::empty_slot) {
     group.kind = group_kind::empty;
-  } else if (placed.module_index == general_io_index) {
+  } else if (module.kind == module_kind::general_io) {
     group.kind = group_kind::general_io;
     map_general_io(group, wiring, board.loc_prefix);
   } else {
     group.kind = group_kind::module;
-    group.has_variants = module_variants(placed.module_index).size() > 1;
+    group.has_variants = module.variants.size() > 1;
     group.variant = group.has_variants ? placed.modification : 0;
-    if (const auto table = lookup_module_table(placed.module_index, placed.modification))
+    if (const auto table = lookup_module_table(module, placed.modification))
       map_pin_table(group, wiring, board.loc_prefix, *table);
   }
   return group;
@@ -73,7 +74,7 @@ pin_list resolve_pins(const board_configuration& config) {
   pin_list list;
   list.board = board_number(config);
   list.groups.emplace_back();
-  const board_entry* board = find_board(config.board_index);
+  const board_entry* board = config.board;
   if (board == nullptr) return list;
   list.location_prefix = board->loc_prefix;
   list.package = board->package;

@@ -20,31 +20,19 @@ constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52};
 constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26};
 
 const board_entry boards[] = {
-    {1, 4, "P", quad_flat_208, hb701_connectors, hb701_tables},
-    {6, 4, "P", quad_flat_208, hb706_connectors, hb706_tables},
-    {9, 8, "", ball_grid_676, hb709_connectors, hb709_tables},
-    {10, 4, "", ball_grid_676, hb710_connectors, hb710_tables},
-    {11, 8, "", ball_grid_676, hb711_connectors, hb711_tables},
+    {701, 4, "P", quad_flat_208, hb701_connectors, hb701_tables},
+    {706, 4, "P", quad_flat_208, hb706_connectors, hb706_tables},
+    {709, 8, "", ball_grid_676, hb709_connectors, hb709_tables},
+    {710, 4, "", ball_grid_676, hb710_connectors, hb710_tables},
+    {711, 8, "", ball_grid_676, hb711_connectors, hb711_tables},
 };
 
 }  // namespace
 
-const board_entry* find_board(std::uint8_t index) {
+const board_entry* find_board(std::uint32_t number) {
   for (const board_entry& board : boards)
-    if (board.index == index) return &board;
+    if (board.number == number) return &board;
   return nullptr;
-}
-
-std::uint8_t hb_slot_count(std::uint16_t board) {
-  if (board >= number_base) board -= number_base;
-  if (board > 255) return 0;
-  const board_entry* entry = find_board(static_cast<std::uint8_t>(board));
-  return entry == nullptr ? 0 : entry->slot_count;
-}
-
-std::string_view loc_prefix(std::uint8_t index) {
-  const board_entry* entry = find_board(index);
-  return entry == nullptr ? std::string_view() : entry->loc_prefix;
 }
 
 }  // namespace hbpins

@@ -21,7 +21,7 @@ struct package_shape {
 };
 
 struct board_entry {
-  std::uint8_t index = 0;  // board number minus 700
+  std::uint16_t number = 0;
   std::uint8_t slot_count = 0;
   // Written before every location in the UCF file: boards with package pin
   // numbers need "P181", ball names stand as they are.
@@ -31,12 +31,8 @@ struct board_entry {
   std::span<const std::span<const pin_type>> signal_tables;  // appended in order
 };
 
-// The five base boards, or nullptr for any other index.
-const board_entry* find_board(std::uint8_t index);
-
-// Takes a board number (700 and above) or a board index.
-std::uint8_t hb_slot_count(std::uint16_t board);
-
-std::string_view loc_prefix(std::uint8_t index);
+// The entry of a board number (701, 706, 709, 710, 711); nullptr for any
+// other number.
+const board_entry* find_board(std::uint32_t number);
 
 }  // namespace hbpins

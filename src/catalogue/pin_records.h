@@ -61,10 +61,8 @@ using connector_table = std::span<const slot_wiring>;
 
 inline constexpr int max_slots = 8;
 
-// Board and module numbers are held as the number minus 700 in one byte.
+// Board and module numbers start at 700; typed below it, a number is short
+// for 700 more (-s 4 is module 704).
 inline constexpr int number_base = 700;
-inline constexpr std::uint8_t general_io_named_index = 253;  // module 953
-inline constexpr std::uint8_t empty_module_index = 254;      // module 954
-inline constexpr std::uint8_t general_io_index = 255;        // module 955
 
 }  // namespace hbpins

@@ -1,5 +1,6 @@
 #include "catalogue/signal_names.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace hbpins {
@@ -16,6 +17,12 @@ bool is_close_bracket(char c) {
 }
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
+}
+bool is_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool is_word_character(char c) {
+  return is_letter(c) || is_digit(c) || c == '_';
 }
 
 }  // namespace
@@ -92,6 +99,19 @@ std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check&
 
 std::optional<vector_bit> vector_bit_of(std::string_view name) {
   return vector_bit_of(name, check_name(name));
+}
+
+bool is_module_signal_name(std::string_view name) {
+  if (name.empty() || !is_letter(name.front())) return false;
+  const std::size_t open = name.find('<');
+  const std::string_view word = name.substr(0, open);
+  if (!std::all_of(word.begin(), word.end(), is_word_character)) return false;
+  if (open == std::string_view::npos) return true;
+  if (!name.ends_with('>')) return false;
+  const std::string_view digits = name.substr(open + 1, name.size() - open - 2);
+  const bool leading_zero = digits.size() > 1 && digits.front() == '0';
+  return !leading_zero && std::all_of(digits.begin(), digits.end(), is_digit) &&
+         parse_index(digits).has_value();
 }
 
 }  // namespace hbpins

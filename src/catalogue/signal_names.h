@@ -44,6 +44,11 @@ name_check check_name(std::string_view name);
 std::string_view port_name(std::string_view name, const name_check& check);
 std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check& check);
 
+// The names the modules give their signals: a letter, then letters, digits
+// and underscores, and optionally a vector bit "<k>" with k written in
+// decimal without leading zeros, within the signed 16-bit range.
+bool is_module_signal_name(std::string_view name);
+
 // Port names, and so the base names of vectors, hold at most 32 characters.
 inline constexpr std::size_t max_port_name_length = 32;
 

@@ -21,6 +21,7 @@ step_result switch_argument(driver_state& state, std::string_view k) {
   if (k == "-2") state.layout = table_format::text2c;
   if (k == "-1") state.layout = table_format::text1c;
   if (k == "-W") state.layout = table_format::wiki1c;
+  if (k == "-X") state.layout = table_format::module_file;
   return {};
 }
 
@@ -47,9 +48,12 @@ step_result argument_step(driver_state& state) {
     if (k == "-S") throw usage_error("HB type not specified!");
     return listing_argument(state, a);
   }
-  // Before -T: a bare name ending in ".ucf" is a UCF file, "-t.ucf" too.
+  // Before -X, -T and -M: a bare name ending in ".ucf" is a UCF file,
+  // "-t.ucf" too.
   if (is_output_argument(a, k)) return output_argument(state, a, k);
+  if (k == "-X") return switch_argument(state, k);
   if (k == "-T") return template_input(state);
+  if (k == "-M") return module_file_input(state);
   throw usage_error("Illegal command line option!");
 }
 
@@ -88,6 +92,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     return static_cast<int>(exit_status::usage);
   } catch (const run_failure& failure) {
     const int status = static_cast<int>(failure.status);
+    if (failure.told) return status;
     if (failure.status == exit_status::usage) {
       state.out << failure.message << '\n';
       print_usage(state.out);

@@ -26,6 +26,10 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
 // -t NAME, accepted at any point, also before the board.
 step_result template_input(driver_state& state);
 
+// -m NAME, accepted at any point: the modules of a module file join the
+// run's catalogue.
+step_result module_file_input(driver_state& state);
+
 // An option of the output table: -u, -c, -o, -p or -k, or a bare name
 // ending in ".ucf". False, with nothing done, when A is none of them.
 bool is_output_argument(std::string_view a, std::string_view k);

@@ -47,6 +47,8 @@ struct driver_state {
   // Stays set after -o has closed the template, until the next -t.
   bool template_open = false;
   template_file tmpl;
+  module_catalogue modules;  // the built-in modules and those -m loaded
+  bool module_file_started = false;  // the module file header of -x is out
   board_configuration config;
   // Empty again whenever the configuration changes.
   std::optional<resolved_board> pins;

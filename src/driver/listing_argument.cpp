@@ -2,25 +2,42 @@
 #include "driver/driver_branches.h"
 #include "driver/number_reading.h"
 #include "driver/run_failure.h"
+#include "output/module_file_writer.h"
 
 namespace hbpins {
 
-// QM<number> lists one module and the run goes on; QMALL lists every
-// catalogue module and ends the run; anything else after QM is ignored.
-// Module numbers are held in 16 bits, keeping the low bits of what was typed.
+namespace {
+
+// In the module file layout the rows of every module listed in a run form
+// one file under one header.
+void list_module(driver_state& state, const module_entry& module) {
+  if (state.layout != table_format::module_file) {
+    print_module_pinout(state.out, module, state.layout);
+    return;
+  }
+  if (!state.module_file_started) write_module_file_header(state.out);
+  state.module_file_started = true;
+  write_module_file_rows(state.out, module);
+}
+
+}  // namespace
+
+// QM<number> lists one module and the run goes on; QMALL lists every module
+// the listing shows and ends the run; anything else after QM is a mistyped
+// module.
 step_result listing_argument(driver_state& state, std::string_view a) {
   const std::string_view r = a.substr(2);
-  if (const number_reading number = read_number(r); number.ok) {
-    const auto module = static_cast<std::uint16_t>(number.value);
-    if (!print_module_pinout(state.out, module, state.layout)) throw usage_error("Wrong QM Nr.!");
-  } else if (r == "ALL") {
-    for (std::uint16_t index = 0; index <= last_listed_index; ++index) {
-      if (!is_supported_module(index)) continue;
-      state.out << '\n';
-      print_module_pinout(state.out, index, state.layout);
+  if (r == "ALL") {
+    for (const module_entry* module : listed_modules(state.modules)) {
+      if (state.layout != table_format::module_file) state.out << '\n';
+      list_module(state, *module);
     }
     return {1, true};
   }
+  const std::optional<std::uint32_t> number = read_module_number(r);
+  const module_entry* module = number ? find_module(state.modules, *number) : nullptr;
+  if (module == nullptr || !is_listed(*module)) throw usage_error("Wrong QM Nr.!");
+  list_module(state, *module);
   return {};
 }
 

@@ -44,4 +44,16 @@ number_reading read_number(std::string_view text) {
   return {true, value};
 }
 
+std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint32_t limit) {
+  const number_reading reading = read_number(text);
+  if (!reading.ok || reading.value >= limit) return std::nullopt;
+  return static_cast<std::uint32_t>(reading.value);
+}
+
+std::optional<std::uint32_t> read_module_number(std::string_view text) {
+  const std::optional<std::uint32_t> n = read_number_below(text, number_limit);
+  if (!n || (*n >= 700 && *n <= 955)) return n;
+  return *n + 700;
+}
+
 }  // namespace hbpins

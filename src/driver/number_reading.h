@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace hbpins {
@@ -15,5 +16,17 @@ struct number_reading {
 // for binary, "&" for octal, none for decimal), then digits of that base up to
 // the end of the text. Anything else, or a value beyond 64 bits, fails.
 number_reading read_number(std::string_view text);
+
+// A number as read_number reads it, that must be below limit to mean what
+// it says: nothing for a failed reading or a value of limit or more.
+std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint32_t limit);
+
+// Board and module numbers fit 16 bits, slot numbers and modifications 8.
+inline constexpr std::uint32_t number_limit = 65536;
+inline constexpr std::uint32_t byte_limit = 256;
+
+// A module number as typed: 700 to 955 as they are, any other number short
+// for 700 more (4 is module 704); nothing for 65536 or more.
+std::optional<std::uint32_t> read_module_number(std::string_view text);
 
 }  // namespace hbpins

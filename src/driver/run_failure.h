@@ -25,6 +25,9 @@ enum class exit_status : int {
 struct run_failure {
   exit_status status = exit_status::usage;
   std::string message;
+  // The problems of an input file, told line by line on the error stream
+  // already: no message and no usage text follow.
+  bool told = false;
 };
 
 // A file the run reads that is not what it should be: its "FILE:LINE:

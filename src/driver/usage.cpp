@@ -12,15 +12,16 @@ namespace hbpins {
 namespace {
 
 void print_board_list(std::ostream& out) {
-  for (int index = 1; index <= 20; ++index)
-    if (find_board(static_cast<std::uint8_t>(index)) != nullptr) out << number_base + index << ", ";
+  for (std::uint32_t number = 701; number <= 720; ++number)
+    if (find_board(number) != nullptr) out << number << ", ";
 }
 
-// Module 700 and the general-IO and empty modules are not listed here; the
-// last three are named at the end of the line.
+// The built-in modules only, whatever -m loads. Module 700 and the
+// general-IO and empty modules are not listed here; the last three are named
+// at the end of the line.
 void print_module_list(std::ostream& out) {
-  for (int index = 1; index <= 200; ++index)
-    if (is_supported_module(static_cast<std::uint16_t>(index))) out << number_base + index << ", ";
+  for (const module_entry& module : builtin_modules)
+    if (module.number > 700 && module.number <= 900) out << module.number << ", ";
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "catalogue/direction_table.h"
-#include "catalogue/module_catalogue.h"
 
 namespace hbpins {
 
@@ -110,17 +109,13 @@ void print_pin_rows(std::ostream& out, const module_pin_table& table, table_form
 
 }  // namespace
 
-bool print_module_pinout(std::ostream& out, std::uint16_t number, table_format layout) {
-  const std::uint16_t index =
-      number >= number_base ? static_cast<std::uint16_t>(number - number_base) : number;
-  if (index > last_listed_index || !is_supported_module(index)) return false;
-  out << "QM" << index + number_base << " pin table (direction shown for the QM board!)\n";
-  const std::span<const module_pin_table> variants = module_variants(index);
+void print_module_pinout(std::ostream& out, const module_entry& module, table_format layout) {
+  out << "QM" << module.number << " pin table (direction shown for the QM board!)\n";
+  const std::span<const module_pin_table> variants = module.variants;
   for (std::size_t variant = 0; variant < variants.size(); ++variant) {
     if (variants.size() > 1) out << "modification " << variant + 1 << '\n';
     print_pin_rows(out, variants[variant], layout);
   }
-  return true;
 }
 
 }  // namespace hbpins

@@ -5,37 +5,36 @@
 #include <gtest/gtest.h>
 
 #include "assembly/pin_list.h"
-#include "catalogue/board_catalogue.h"
-#include "catalogue/module_catalogue.h"
 
 namespace hbpins {
 namespace {
 
 TEST(Assembly, RefusesWhatTheCatalogueLacks) {
+  const module_catalogue modules;
   board_configuration config;
-  EXPECT_EQ(place_module(config, 0, 722, 0), placement::no_such_slot);
+  EXPECT_EQ(place_module(config, 0, find_module(modules, 722), 0), placement::no_such_slot);
   const pin_list unconfigured = resolve_pins(config);
   EXPECT_EQ(unconfigured.board, 700);
   ASSERT_EQ(unconfigured.groups.size(), 1u);
   EXPECT_TRUE(unconfigured.board_signals().pins.empty());
-  for (std::uint16_t number : {0, 700, 702, 712, 956, 957, 65535}) {
+  for (std::uint32_t number : {0, 11, 700, 702, 712, 956, 957, 65535, 65536 + 711}) {
     EXPECT_FALSE(select_board(config, number)) << number;
-    EXPECT_EQ(config.board_index, 0) << number;
-    EXPECT_EQ(hb_slot_count(number), 0) << number;
+    EXPECT_EQ(config.board, nullptr) << number;
+    EXPECT_EQ(slot_count(config), 0) << number;
   }
-  ASSERT_TRUE(select_board(config, 11));
+  ASSERT_TRUE(select_board(config, 711));
   EXPECT_EQ(board_number(config), 711);
-  EXPECT_EQ(place_module(config, 8, 722, 0), placement::no_such_slot);
-  EXPECT_EQ(place_module(config, 7, 700, 0), placement::no_such_module);
-  EXPECT_EQ(place_module(config, 7, 956, 0), placement::no_such_module);
-  EXPECT_EQ(place_module(config, 7, 735, 2), placement::no_such_variant);
-  EXPECT_EQ(place_module(config, 7, 22, 9), placement::done);
+  EXPECT_EQ(place_module(config, 8, find_module(modules, 722), 0), placement::no_such_slot);
+  EXPECT_EQ(place_module(config, 7, find_module(modules, 700), 0), placement::no_such_module);
+  EXPECT_EQ(place_module(config, 7, find_module(modules, 956), 0), placement::no_such_module);
+  EXPECT_EQ(place_module(config, 7, find_module(modules, 735), 2), placement::no_such_variant);
+  EXPECT_EQ(place_module(config, 7, find_module(modules, 722), 9), placement::done);
   EXPECT_EQ(resolve_pins(config).groups[8].module, 722);
   // A new board empties every slot.
   ASSERT_TRUE(select_board(config, 709));
   EXPECT_EQ(resolve_pins(config).groups[8].kind, group_kind::empty);
-  EXPECT_TRUE(module_variants(5).empty());
-  EXPECT_FALSE(lookup_module_table(5, 0));
+  EXPECT_EQ(find_module(modules, 705), nullptr);
+  EXPECT_FALSE(lookup_module_table(*find_module(modules, 706), 2));
 }
 
 }  // namespace

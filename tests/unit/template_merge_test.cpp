@@ -17,7 +17,7 @@ const pin_list& pins() {
   static const pin_list board = [] {
     board_configuration config;
     select_board(config, 701);
-    place_module(config, 0, 733, 0);
+    place_module(config, 0, find_module({}, 733), 0);
     return resolve_pins(config);
   }();
   return board;
