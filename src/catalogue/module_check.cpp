@@ -1,6 +1,7 @@
 #include "catalogue/module_check.h"
 
 #include "catalogue/direction_table.h"
+#include "catalogue/message_text.h"
 #include "catalogue/signal_families.h"
 #include "catalogue/signal_names.h"
 
@@ -36,12 +37,6 @@ struct variant_check {
     return &table.rows[static_cast<std::size_t>(k)];
   }
 };
-
-std::string quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
-}
 
 void check_name(const variant_check& check, int position, const qm_pin_row_type& row,
                 signal_families& families) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "catalogue/csv_records.h"
+#include "catalogue/message_text.h"
 #include "catalogue/module_check.h"
 
 namespace hbpins {
@@ -50,22 +51,12 @@ bool same_word(std::string_view a, std::string_view b) {
   });
 }
 
-// The text a message quotes: printable ASCII as it is, other bytes in hex,
-// and no more than 40 characters of it.
-std::string shown(std::string_view text) {
-  static constexpr char hex[] = "0123456789ABCDEF";
-  std::string quoted = "\"";
-  for (const char c : text.substr(0, 40)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7f) {
-      quoted += c;
-    } else {
-      quoted += "\\x";
-      quoted += hex[byte >> 4];
-      quoted += hex[byte & 0xf];
-    }
-  }
-  return quoted + (text.size() > 40 ? "...\"" : "\"");
+// An empty line, or one of empty fields as spreadsheets write for an empty
+// row.
+bool is_blank(const csv_record& record) {
+  return record.problem.empty() &&
+         std::all_of(record.fields.begin(), record.fields.end(),
+                     [](const std::string& field) { return field.empty(); });
 }
 
 // Decimal digits only, as spreadsheets write numbers.
@@ -122,7 +113,7 @@ struct row_fields {
 std::uint16_t module_number(row_fields& row, std::string_view text) {
   const std::optional<std::uint32_t> number = decimal(text);
   if (!number || *number < lowest_module || *number > highest_module) {
-    row.fail("module: expected a number from 700 to 952, found " + shown(text));
+    row.fail("module: expected a number from 700 to 952, found " + quoted(text));
     return 0;
   }
   const loaded_module* loaded = find_loaded(row.reader.known, *number);
@@ -140,7 +131,7 @@ std::uint16_t module_number(row_fields& row, std::string_view text) {
 std::uint8_t variant(row_fields& row, std::string_view text) {
   if (text.empty() || text == "0") return 0;
   if (text == "1") return 1;
-  row.fail("variant: expected 0 or 1, found " + shown(text));
+  row.fail("variant: expected 0 or 1, found " + quoted(text));
   return 0;
 }
 
@@ -148,14 +139,14 @@ std::uint8_t position(row_fields& row, std::string_view text) {
   const std::optional<std::uint32_t> number = decimal(text);
   if (number && *number >= first_position && *number <= last_position)
     return static_cast<std::uint8_t>(*number);
-  row.fail("position: expected a number from 3 to 34, found " + shown(text));
+  row.fail("position: expected a number from 3 to 34, found " + quoted(text));
   return 0;
 }
 
 fixed_text<max_module_name_length> signal_name(row_fields& row, std::string_view text) {
   if (text.size() > max_module_name_length)
     row.fail("signal: expected at most 28 characters, found " + std::to_string(text.size()) +
-             " in " + shown(text));
+             " in " + quoted(text));
   return text;
 }
 
@@ -171,11 +162,11 @@ direction signal_direction(row_fields& row, std::string_view mode, std::string_v
   std::size_t m = 0;
   while (m < std::size(modes) && !same_word(mode, modes[m])) ++m;
   const bool is_lvds = same_word(standard, "LVDS_25");
-  if (m == std::size(modes)) row.fail("direction: expected in, out or inout, found " + shown(mode));
+  if (m == std::size(modes)) row.fail("direction: expected in, out or inout, found " + quoted(mode));
   if (!is_lvds && !standard.empty() && !same_word(standard, "LVTTL"))
-    row.fail("standard: expected LVTTL or LVDS_25, found " + shown(standard));
+    row.fail("standard: expected LVTTL or LVDS_25, found " + quoted(standard));
   if (is_lvds && m == 2)
-    row.fail("standard: expected LVTTL with direction inout, found " + shown(standard));
+    row.fail("standard: expected LVTTL with direction inout, found " + quoted(standard));
   if (!row.good) return direction::nc;
   return is_lvds ? lvds[m][at % 2] : single_ended[m];
 }
@@ -192,9 +183,7 @@ module_rows& rows_of(file_reader& reader, std::uint16_t number, std::size_t line
 void read_row(file_reader& reader, const column_map& columns, std::size_t field_count,
               const csv_record& record) {
   if (!record.problem.empty()) return reader.report(record.line, record.problem);
-  if (std::all_of(record.fields.begin(), record.fields.end(),
-                  [](const std::string& field) { return field.empty(); }))
-    return;
+  if (is_blank(record)) return;
   if (record.fields.size() != field_count) {
     return reader.report(record.line, "row: expected " + std::to_string(field_count) +
                                           " fields as the header has, found " +
@@ -253,13 +242,11 @@ module_file read_module_file(std::string_view text, const std::string& file_name
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's UTF-8 mark
   const std::vector<csv_record> records = read_csv(text);
   file_reader reader{file_name, known, {}, {}, {}};
-  auto header = std::find_if(records.begin(), records.end(), [](const csv_record& record) {
-    return !record.problem.empty() || record.fields.size() > 1 || !record.fields[0].empty();
-  });
+  auto header = std::find_if_not(records.begin(), records.end(), is_blank);
   module_file file;
   if (header == records.end()) {
     file.problems.push_back({1, "header: expected the columns module, position, signal and "
-                                "direction, found an empty file"});
+                                "direction, found no header"});
     return file;
   }
   const std::optional<column_map> columns = read_header(reader, *header);
