@@ -51,6 +51,7 @@ step_result module_file_input(driver_state& state) {
     state.err << name << ':' << problem.line << ": " << problem.message << '\n';
   if (!file.problems.empty()) throw run_failure{exit_status::usage, {}, true};
   for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
+  if (const std::optional<file_identity> read = identity_of(name)) state.module_files.push_back(*read);
   return {2};
 }
 

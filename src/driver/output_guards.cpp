@@ -38,6 +38,13 @@ void check_not_written(const driver_state& state, const std::string& name) {
     throw usage_error("Output file already written in this run!");
 }
 
+void check_not_module_file(const driver_state& state, const std::string& name) {
+  const std::optional<file_identity> file = identity_of(name);
+  if (file && std::find(state.module_files.begin(), state.module_files.end(), *file) !=
+                  state.module_files.end())
+    throw usage_error("Output file is a module file!");
+}
+
 void write_output(driver_state& state, const std::string& name,
                   const std::function<void(std::ostream&)>& write) {
   const file_identity file = write_output_file(name, write);
