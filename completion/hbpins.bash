@@ -46,12 +46,16 @@ _hbpins() {
       _hbpins_files '*.vhd'
       return
       ;;
+    -m)
+      _hbpins_files '*.[cC][sS][vV]'
+      return
+      ;;
     -p)
       _hbpins_files '*'
       return
       ;;
   esac
-  local words="--help --version -v -1 -2 -W -d -s -u -c -t -o -p -k QMALL"
+  local words="--help --version -v -1 -2 -W -x -m -d -s -u -c -t -o -p -k QMALL"
   local b m
   for b in $boards; do words+=" HB$b"; done
   # One QM word per module: the build variants (-1) are chosen after -s.

@@ -1,10 +1,11 @@
 // A whole command line: the input bytes are the arguments, separated by NUL
 // bytes as the kernel hands them over, run through the driver in-process.
 // Each run starts in an emptied scratch directory holding one template,
-// t.vhd; slashes and backslashes are taken out of the arguments, so that no
-// name reaches outside it. A run must end with a known status, say why, and
-// leave no file open. A file that -k cannot read as UCF ends the run with
-// status 1 and its "NAME:LINE: message" instead of the usage text.
+// t.vhd, and one module file, m.csv; slashes and backslashes are taken out
+// of the arguments, so that no name reaches outside it. A run must end with a
+// known status, say why, and leave no file open. A file that -k cannot read
+// as UCF, or a module file with problems, ends the run with status 1 and its
+// "NAME:LINE: message" lines instead of the usage text.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -62,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(entry.path());
   std::ofstream("t.vhd") << "entity top is port(\n  -- QM_BEGIN\n  CLK : in std_logic);\r\n"
                             "end top;\rarchitecture a of top is begin\n  -- QM_MAP_BEGIN\nend a;";
+  std::ofstream("m.csv") << "module,variant,position,signal,direction,standard\n"
+                            "760,0,3,D_p,in,LVDS_25\n760,0,4,D_n,in,LVDS_25\n"
+                            "760,1,5,Q<0>,out,\n760,1,6,Q<1>,out,\n";
   std::vector<std::string> args{"hbpins", ""};
   for (std::size_t i = 0; i < size; ++i) {
     const char c = static_cast<char>(data[i]);

@@ -13,7 +13,8 @@ cmake --build "$build" -j
 rm -rf "$build/findings" && mkdir -p "$build/findings"
 
 failed=0
-for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:16384; do
+for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:16384 \
+  fuzz_module_file:8192; do
   name=${harness%:*}
   mkdir -p "$root/fuzz/corpus-work/$name"
   "$build/$name" "$root/fuzz/corpus-work/$name" "$root/fuzz/corpus/$name" -max_total_time="$seconds" \
@@ -21,7 +22,7 @@ for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:
     -artifact_prefix="$build/findings/$name-" > "$build/findings/$name.log" 2>&1 &
 done
 for job in $(jobs -p); do wait "$job" || failed=1; done
-for name in fuzz_command_line fuzz_template_merge fuzz_ucf_reader; do
+for name in fuzz_command_line fuzz_template_merge fuzz_ucf_reader fuzz_module_file; do
   echo "$name: $(sed -n 's/^stat::number_of_executed_units: *//p' "$build/findings/$name.log") runs"
 done
 [ "$failed" = 0 ] || tail -n 40 "$build"/findings/*.log
