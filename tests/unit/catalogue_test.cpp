@@ -90,6 +90,46 @@ TEST(Catalogue, ModulesPassTheCheck) {
             find_module({}, 722)->variants[0].rows.data());
 }
 
+// What no module file can hold, since the reader lays out the tables itself.
+TEST(Catalogue, ModuleCheckFindsBrokenTables) {
+  const qm_pin_row_type rows[] = {{"A", direction::se_in_up}, {"B", direction::nc},
+                                  {"C_p", direction::lvds_in_p}, {"C_n", direction::lvds_in_n}};
+  const module_pin_table tables[] = {{32, rows}, {3, {}}};
+  const std::vector<std::string> expected = {
+      "module 770: variant 1 has no rows",
+      "position: expected positions 3 to 34, found a table from 32 to 35",
+      "direction: expected in, out or inout without a pull resistor",
+      "signal: expected NC on a position without a signal, found \"B\"",
+      "standard: expected the p half of an LVDS_25 pair on an odd position, the n half on an even "
+      "one",
+      "standard: expected the p half of an LVDS_25 pair on an odd position, the n half on an even "
+      "one"};
+  std::vector<std::string> found;
+  for (const module_problem& problem : check_module({770, tables}))
+    found.push_back(problem.message);
+  EXPECT_EQ(found, expected);
+}
+
+TEST(Catalogue, BoardCheckFindsBrokenTables) {
+  slot_wiring wiring[1];
+  wiring[0].entries.fill("0");
+  wiring[0][4] = "A2";
+  const pin_type signals[] = {{"D_p", "A2", direction::lvds_in_p}, {"E<0>", "B1", direction::se_in},
+                              {"E<1>", "B2", direction::se_out},  {"e<0>", "B3", direction::se_in},
+                              {"1x", "B4", direction::se_in}};
+  const std::span<const pin_type> tables[] = {signals};
+  const board_entry board{799, 2, "", {}, wiring, tables};
+  const std::vector<std::string> expected = {
+      "connectors: expected a wiring for each of the 2 slots",
+      "direction: expected in, as E<0> on location B1, found out",
+      "signal: expected each name once, found e<0> also on location B1",
+      "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
+      "found 1x",
+      "signal: expected the other half of the LVDS pair D_p",
+      "location A2: expected one use, found slot 0 position 4, D_p"};
+  EXPECT_EQ(check_board(board), expected);
+}
+
 // The listing shows the module's side of each direction: what the FPGA
 // receives the module drives; pull resistors do not change a pin's words,
 // and an LVDS line shows its polarity.
