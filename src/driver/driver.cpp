@@ -92,7 +92,6 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     return static_cast<int>(exit_status::usage);
   } catch (const run_failure& failure) {
     const int status = static_cast<int>(failure.status);
-    if (failure.told) return status;
     if (failure.status == exit_status::usage) {
       state.out << failure.message << '\n';
       print_usage(state.out);

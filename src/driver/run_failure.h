@@ -15,7 +15,7 @@ enum class exit_status : int {
   too_many_files = 4,      // no descriptor left
   denied = 5,              // access denied, or any other failure to open
   differences = 10,        // a checked UCF file differs from the board
-  template_read = 100,     // the VHDL template, or a UCF file to check, could not be read
+  template_read = 100,     // a template, UCF file to check or module file could not be read
   write = 101,             // an output file or standard output could not be written
   template_used_up = 103,  // an earlier -o read and closed the template
 };
@@ -31,8 +31,8 @@ struct run_failure {
 };
 
 // A file the run reads that is not what it should be: its "FILE:LINE:
-// message" on the error stream ends the run with status 1, without the usage
-// text.
+// message" lines on the error stream end the run with status 1, without the
+// usage text.
 struct input_error {
   std::string message;
 };
