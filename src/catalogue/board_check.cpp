@@ -39,9 +39,12 @@ void check_signals(const board_entry& board, std::vector<std::string>& problems)
       const std::string name(signal.name.view());
       const std::string where = "location " + std::string(signal.loc.view());
       if (!is_module_signal_name(name))
-        problems.push_back("signal: expected a letter, then letters, digits and underscores, "
-                           "and an optional bit <k>, found " + name);
-      else if (std::string problem = add_signal(families, name, signal.dir, where); !problem.empty())
+        problems.push_back(
+            "signal: expected a letter, then letters, digits and underscores, "
+            "and an optional bit <k>, found " +
+            name);
+      else if (std::string problem = add_signal(families, name, signal.dir, where);
+               !problem.empty())
         problems.push_back(problem);
       signals.emplace(name, signal.dir);
     }

@@ -47,9 +47,9 @@ std::optional<module_pin_table> lookup_module_table(const module_entry& module,
 }
 
 const module_entry& empty_module() {
-  return *std::find_if(builtin_modules.begin(), builtin_modules.end(), [](const module_entry& entry) {
-    return entry.kind == module_kind::empty_slot;
-  });
+  return *std::find_if(
+      builtin_modules.begin(), builtin_modules.end(),
+      [](const module_entry& entry) { return entry.kind == module_kind::empty_slot; });
 }
 
 }  // namespace hbpins

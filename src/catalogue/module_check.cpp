@@ -46,7 +46,8 @@ void check_name(const variant_check& check, int position, const qm_pin_row_type&
   } else if (!is_module_signal_name(name)) {
     check.report(position,
                  "signal: expected a letter, then letters, digits and underscores, and an "
-                 "optional bit <k>, found " + quoted(name));
+                 "optional bit <k>, found " +
+                     quoted(name));
   } else if (std::string problem =
                  add_signal(families, name, row.dir, "position " + std::to_string(position));
              !problem.empty()) {
@@ -68,8 +69,7 @@ void check_pair(const variant_check& check, int position, direction dir) {
   const qm_pin_row_type* other = check.row_at(partner);
   if (other == nullptr || (odd ? !is_lvds_n(other->dir) : !is_lvds_p(other->dir))) {
     check.report(position, std::string("standard: expected the ") + (odd ? "n" : "p") +
-                               " half of this LVDS_25 pair on position " +
-                               std::to_string(partner));
+                               " half of this LVDS_25 pair on position " + std::to_string(partner));
   } else if (!odd && direction_info(other->dir).mode != direction_info(dir).mode) {
     check.report(position, "direction: expected " +
                                std::string(mode_name(direction_info(other->dir).mode)) +

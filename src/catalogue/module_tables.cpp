@@ -278,18 +278,24 @@ constexpr module_pin_table qm739_tables[] = {{3, qm739_rows}};
 constexpr module_pin_table qm740_tables[] = {{7, qm740_rows}};
 constexpr module_pin_table qm953_tables[] = {{3, qm953_rows}};
 
+// clang-format off
 constexpr module_entry modules[] = {
-    {700, qm700_tables, module_kind::listing_only}, {701, qm701_tables}, {702, qm702_tables}, {703, qm703_tables},
-    {704, qm704_tables}, {706, qm706_tables}, {707, qm707_tables}, {709, qm709_tables},
-    {710, qm710_tables}, {711, qm711_tables}, {712, qm712_tables}, {713, qm713_tables},
-    {714, qm714_tables}, {715, qm715_tables}, {717, qm717_tables}, {720, qm720_tables},
-    {721, qm721_tables}, {722, qm722_tables}, {724, qm724_tables}, {725, qm725_tables},
-    {726, qm726_tables}, {727, qm727_tables}, {728, qm728_tables}, {730, qm730_tables},
-    {731, qm731_tables}, {733, qm733_tables}, {734, qm734_tables}, {735, qm735_tables},
-    {736, qm736_tables}, {737, qm737_tables}, {739, qm739_tables}, {740, qm740_tables},
-    {953, qm953_tables, module_kind::test_tables}, {954, {}, module_kind::empty_slot},
+    // 700 is the number of the series: it lists the pinout of 722, and no
+    // slot takes it.
+    {700, qm700_tables, module_kind::listing_only},
+    {701, qm701_tables}, {702, qm702_tables}, {703, qm703_tables}, {704, qm704_tables},
+    {706, qm706_tables}, {707, qm707_tables}, {709, qm709_tables}, {710, qm710_tables},
+    {711, qm711_tables}, {712, qm712_tables}, {713, qm713_tables}, {714, qm714_tables},
+    {715, qm715_tables}, {717, qm717_tables}, {720, qm720_tables}, {721, qm721_tables},
+    {722, qm722_tables}, {724, qm724_tables}, {725, qm725_tables}, {726, qm726_tables},
+    {727, qm727_tables}, {728, qm728_tables}, {730, qm730_tables}, {731, qm731_tables},
+    {733, qm733_tables}, {734, qm734_tables}, {735, qm735_tables}, {736, qm736_tables},
+    {737, qm737_tables}, {739, qm739_tables}, {740, qm740_tables},
+    {953, qm953_tables, module_kind::test_tables},
+    {954, {}, module_kind::empty_slot},
     {955, {}, module_kind::general_io},
 };
+// clang-format on
 
 }  // namespace
 

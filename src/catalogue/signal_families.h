@@ -17,7 +17,7 @@ struct signal_family {
   direction dir = direction::nc;
   std::string first_name;
   std::map<std::int16_t, std::string> bits;  // where each bit is, for a vector
-  std::string where;                          // where the first signal is
+  std::string where;                         // where the first signal is
 };
 using signal_families = std::map<std::string, signal_family>;
 

@@ -34,7 +34,8 @@ step_result module_file_input(driver_state& state) {
     throw input_error{lines};
   }
   for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
-  if (const std::optional<file_identity> read = identity_of(name)) state.module_files.push_back(*read);
+  if (const std::optional<file_identity> read = identity_of(name))
+    state.module_files.push_back(*read);
   return {2};
 }
 

@@ -21,8 +21,8 @@ void write_module_file_rows(std::ostream& out, const module_entry& module) {
       if (row.dir == direction::nc) continue;
       const direction_entry& dir = direction_info(row.dir);
       text += std::to_string(module.number) + ',' + std::to_string(v) + ',' +
-              std::to_string(table.first_position + k) + ',' + std::string(row.name.view()) +
-              ',' + std::string(mode_name(dir.mode)) + ',' + std::string(dir.standard) + '\n';
+              std::to_string(table.first_position + k) + ',' + std::string(row.name.view()) + ',' +
+              std::string(mode_name(dir.mode)) + ',' + std::string(dir.standard) + '\n';
     }
   }
   out << text;

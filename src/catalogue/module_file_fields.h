@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/module_records.h"
+
+namespace hbpins {
+
+// The columns a module file's header names.
+enum module_file_column : std::size_t {
+  module_column,
+  variant_column,
+  position_column,
+  signal_column,
+  direction_column,
+  standard_column,
+  module_file_column_count
+};
+inline constexpr std::array<std::string_view, module_file_column_count> module_file_columns = {
+    "module", "variant", "position", "signal", "direction", "standard"};
+
+// Module files write their words in any case.
+bool same_word(std::string_view a, std::string_view b);
+
+// One row of a module file: a signal of a module's variant on a position.
+struct module_file_row {
+  std::uint16_t module = 0;
+  std::uint8_t variant = 0;
+  std::uint8_t position = 0;
+  qm_pin_row_type pin;
+};
+
+// The row that the fields give, by column (empty for a column the file
+// does not have); nothing where any field is wrong, with each problem added.
+std::optional<module_file_row> read_module_file_row(
+    const std::array<std::string_view, module_file_column_count>& fields,
+    std::vector<std::string>& problems);
+
+}  // namespace hbpins
