@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "catalogue/message_text.h"
 #include "catalogue/signal_families.h"
 #include "catalogue/signal_names.h"
 
@@ -39,10 +40,7 @@ void check_signals(const board_entry& board, std::vector<std::string>& problems)
       const std::string name(signal.name.view());
       const std::string where = "location " + std::string(signal.loc.view());
       if (!is_module_signal_name(name))
-        problems.push_back(
-            "signal: expected a letter, then letters, digits and underscores, "
-            "and an optional bit <k>, found " +
-            name);
+        problems.push_back(std::string(signal_name_expected) + quoted(name));
       else if (std::string problem = add_signal(families, name, signal.dir, where);
                !problem.empty())
         problems.push_back(problem);

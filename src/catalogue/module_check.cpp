@@ -18,12 +18,10 @@ bool is_lvds_n(direction dir) {
 
 // Pull resistors are set on the board's side, never by a module.
 bool is_module_direction(direction dir) {
-  const direction_entry& entry = direction_info(dir);
-  return dir == direction::nc || entry.pull.empty();
+  return direction_info(dir).pull.empty();
 }
 
 struct variant_check {
-  const module_entry& module;
   std::size_t variant;
   const module_pin_table& table;
   std::vector<module_problem>& problems;
@@ -44,10 +42,7 @@ void check_name(const variant_check& check, int position, const qm_pin_row_type&
   if (name == "NC") {
     check.report(position, "signal: expected a name other than NC, which marks no signal");
   } else if (!is_module_signal_name(name)) {
-    check.report(position,
-                 "signal: expected a letter, then letters, digits and underscores, and an "
-                 "optional bit <k>, found " +
-                     quoted(name));
+    check.report(position, std::string(signal_name_expected) + quoted(name));
   } else if (std::string problem =
                  add_signal(families, name, row.dir, "position " + std::to_string(position));
              !problem.empty()) {
@@ -129,7 +124,7 @@ std::vector<module_problem> check_module(const module_entry& module) {
   std::vector<module_problem> problems;
   check_variants_present(module, problems);
   for (std::size_t v = 0; v < module.variants.size(); ++v)
-    check_variant({module, v, module.variants[v], problems});
+    check_variant({v, module.variants[v], problems});
   return problems;
 }
 

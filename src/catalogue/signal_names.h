@@ -48,6 +48,9 @@ std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check&
 // and underscores, and optionally a vector bit "<k>" with k written in
 // decimal without leading zeros, within the signed 16-bit range.
 bool is_module_signal_name(std::string_view name);
+inline constexpr std::string_view signal_name_expected =
+    "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
+    "found ";
 
 // Port names, and so the base names of vectors, hold at most 32 characters.
 inline constexpr std::size_t max_port_name_length = 32;

@@ -124,7 +124,7 @@ TEST(Catalogue, BoardCheckFindsBrokenTables) {
       "direction: expected in, as E<0> on location B1, found out",
       "signal: expected each name once, found e<0> also on location B1",
       "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
-      "found 1x",
+      "found \"1x\"",
       "signal: expected the other half of the LVDS pair D_p",
       "location A2: expected one use, found slot 0 position 4, D_p"};
   EXPECT_EQ(check_board(board), expected);
