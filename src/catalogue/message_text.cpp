@@ -8,7 +8,9 @@ std::string quoted(std::string_view text) {
   std::string quoted(1, '"');
   for (const char c : text.substr(0, shown)) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7f) {
+    if (c == '"') {
+      quoted += "\"\"";
+    } else if (byte >= 0x20 && byte < 0x7f) {
       quoted += c;
     } else {
       quoted += "\\x";
