@@ -30,7 +30,7 @@ pin_list configured(std::uint16_t board, std::initializer_list<std::uint16_t> mo
   select_board(config, board);
   std::uint16_t slot = 0;
   for (std::uint16_t module : modules) {
-    place_module(config, slot, module, static_cast<std::uint8_t>(slot % 2));
+    place_module(config, slot, find_module({}, module), static_cast<std::uint8_t>(slot % 2));
     ++slot;
   }
   return resolve_pins(config);
