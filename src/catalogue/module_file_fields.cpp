@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/ascii_case.h"
 #include "catalogue/message_text.h"
 
 namespace hbpins {
@@ -77,12 +78,12 @@ direction signal_direction(field_reader& row, std::string_view mode, std::string
                                     {direction::lvds_out_n, direction::lvds_out_p}};
   const std::size_t m = static_cast<std::size_t>(
       std::find_if(std::begin(modes), std::end(modes),
-                   [mode](std::string_view word) { return same_word(mode, word); }) -
+                   [mode](std::string_view word) { return equal_in_any_case(mode, word); }) -
       std::begin(modes));
-  const bool is_lvds = same_word(standard, "LVDS_25");
+  const bool is_lvds = equal_in_any_case(standard, "LVDS_25");
   if (m == std::size(modes))
     row.fail("direction: expected in, out or inout, found " + quoted(mode));
-  if (!is_lvds && !standard.empty() && !same_word(standard, "LVTTL"))
+  if (!is_lvds && !standard.empty() && !equal_in_any_case(standard, "LVTTL"))
     row.fail("standard: expected LVTTL or LVDS_25, found " + quoted(standard));
   if (is_lvds && m == 2)
     row.fail("standard: expected LVTTL with direction inout, found " + quoted(standard));
@@ -91,12 +92,6 @@ direction signal_direction(field_reader& row, std::string_view mode, std::string
 }
 
 }  // namespace
-
-bool same_word(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [lower](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::optional<module_file_row> read_module_file_row(
     const std::array<std::string_view, module_file_column_count>& fields,

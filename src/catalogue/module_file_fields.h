@@ -25,9 +25,6 @@ enum module_file_column : std::size_t {
 inline constexpr std::array<std::string_view, module_file_column_count> module_file_columns = {
     "module", "variant", "position", "signal", "direction", "standard"};
 
-// Module files write their words in any case.
-bool same_word(std::string_view a, std::string_view b);
-
 // One row of a module file: a signal of a module's variant on a position.
 struct module_file_row {
   std::uint16_t module = 0;

@@ -7,6 +7,7 @@
 
 #include "catalogue/csv_records.h"
 #include "catalogue/module_check.h"
+#include "catalogue/ascii_case.h"
 #include "catalogue/module_file_fields.h"
 
 namespace hbpins {
@@ -57,7 +58,7 @@ std::optional<column_map> read_header(file_reader& reader, const csv_record& hea
   bool good = true;
   for (std::size_t f = 0; f < header.fields.size(); ++f) {
     for (std::size_t c = 0; c < module_file_column_count; ++c) {
-      if (!same_word(header.fields[f], module_file_columns[c])) continue;
+      if (!equal_in_any_case(header.fields[f], module_file_columns[c])) continue;
       if (columns[c] != absent) {
         reader.report(header.line, "header: expected each column once, found " +
                                        std::string(module_file_columns[c]) + " twice");

@@ -1,18 +1,12 @@
 #include "catalogue/signal_families.h"
 
+#include "catalogue/ascii_case.h"
 #include "catalogue/direction_table.h"
 #include "catalogue/signal_names.h"
 
 namespace hbpins {
 
 namespace {
-
-std::string upper_cased(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
-}
 
 std::string mode_word(direction dir) {
   return std::string(mode_name(direction_info(dir).mode));

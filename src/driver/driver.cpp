@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include "catalogue/ascii_case.h"
 #include "driver/driver_branches.h"
 #include "driver/run_failure.h"
 #include "driver/usage.h"
@@ -7,13 +8,6 @@
 namespace hbpins {
 
 namespace {
-
-std::string upper_cased(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
-}
 
 // The switches, which set one thing of the state and take no value.
 step_result switch_argument(driver_state& state, std::string_view k) {

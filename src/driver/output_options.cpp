@@ -4,10 +4,10 @@
 // reads its file and reports on the message stream.
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 #include "assembly/pin_list.h"
+#include "catalogue/ascii_case.h"
 #include "driver/driver_branches.h"
 #include "driver/file_names.h"
 #include "driver/input_file.h"
@@ -101,22 +101,13 @@ void write_top_file(const output_context& context, std::ostream& out) {
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
 
-bool name_ends_with(const std::string& name, std::string_view extension) {
-  if (name.size() < extension.size()) return false;
-  for (std::size_t k = 0; k < extension.size(); ++k) {
-    const auto c = static_cast<unsigned char>(name[name.size() - extension.size() + k]);
-    if (std::tolower(c) != extension[k]) return false;
-  }
-  return true;
-}
-
 // JSON where the name ends in ".json" in any case, the package picture for
 // ".svg", CSV otherwise.
 void write_report_file(const output_context& context, std::ostream& out) {
   const resolved_board& board = context.board;
-  if (name_ends_with(context.name, ".json"))
+  if (ends_in_any_case(context.name, ".json"))
     write_json_report(board.list, board.uses, out);
-  else if (name_ends_with(context.name, ".svg"))
+  else if (ends_in_any_case(context.name, ".svg"))
     write_package_picture(board.list, board.uses, out);
   else
     write_csv_report(board.list, board.uses, out);

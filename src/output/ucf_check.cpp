@@ -137,10 +137,7 @@ std::string pull_words(std::string_view pull) {
 
 // The board's other signals on a location, "QM0_DIN<5> and QM1_X".
 std::string others_on(const board_nets& nets, std::string_view location, const resolved_pin& pin) {
-  std::string upper(location);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  const auto found = nets.uses.find(upper);
+  const auto found = nets.uses.find(upper_cased(location));
   std::string names;
   if (found == nets.uses.end()) return names;
   for (const signal_on_pin& other : found->second)
@@ -196,17 +193,6 @@ void write_summary(const check_report& report, std::size_t net_count) {
 }
 
 }  // namespace
-
-bool equal_in_any_case(std::string_view a, std::string_view b) {
-  const auto upper = [](char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  };
-  if (a.size() != b.size()) return false;
-  if (a == b) return true;
-  for (std::size_t k = 0; k < a.size(); ++k)
-    if (upper(a[k]) != upper(b[k])) return false;
-  return true;
-}
 
 std::size_t check_ucf(const pin_list& pins, const pin_uses& uses,
                       std::span<const net_statement> statements, std::string_view file,

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "assembly/pin_list.h"
+#include "catalogue/ascii_case.h"
 
 namespace hbpins {
 
@@ -26,10 +27,6 @@ struct pull_constraint {
   std::string_view pull;
 };
 inline constexpr pull_constraint pull_constraints[] = {{"PULLUP", "up"}, {"PULLDOWN", "down"}};
-
-// UCF keywords and the values of LOC and IOSTANDARD mean the same in any
-// case.
-bool equal_in_any_case(std::string_view a, std::string_view b);
 
 // Compares the NET statements of the UCF file `file` with the assembled
 // board (its pins, and the signals on each location) and writes one line per difference, in the order of the file, then
