@@ -109,9 +109,29 @@ const std::string& label_of(const picture& pic, const pin_group& group) {
   return pic.labels[static_cast<std::size_t>(&group - pic.pins.groups.data())];
 }
 
-// The location, then a line per signal: "QM0_DIN<5>: slot 0, QM722,
-// position 3; in, LVTTL".
-void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
+// "QM0_DIN<5>: slot 0, QM722, position 3; in, LVTTL"
+void append_signal_line(picture& pic, const pin_group& group, const resolved_pin& pin) {
+  std::string& svg = pic.body;
+  svg += '\n';
+  append_xml_text(svg, pin.name);
+  svg += ": ";
+  if (group.kind == group_kind::board_signals) {
+    svg += "board ";
+    append_xml_text(svg, label_of(pic, group));
+  } else {
+    svg += "slot ";
+    append_number(svg, group.slot);
+    svg += ", ";
+    append_xml_text(svg, label_of(pic, group));
+    svg += ", position ";
+    append_number(svg, pin.position);
+  }
+  svg.append("; ").append(mode_name(pin.dir->mode)).append(", ").append(pin.dir->standard);
+  if (!pin.dir->pull.empty()) svg.append(", pull-").append(pin.dir->pull);
+}
+
+// The location, then a line per signal.
+void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
   std::string& svg = pic.body;
   append_xml_text(svg, pic.location);
   if (signals.size() > 1) {
@@ -119,24 +139,7 @@ void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
     append_number(svg, static_cast<int>(signals.size()));
     svg += " signals on one pin";
   }
-  for (const auto& [group, pin] : signals) {
-    svg += '\n';
-    append_xml_text(svg, pin->name);
-    svg += ": ";
-    if (group->kind == group_kind::board_signals) {
-      svg += "board ";
-      append_xml_text(svg, label_of(pic, *group));
-    } else {
-      svg += "slot ";
-      append_number(svg, group->slot);
-      svg += ", ";
-      append_xml_text(svg, label_of(pic, *group));
-      svg += ", position ";
-      append_number(svg, pin->position);
-    }
-    svg.append("; ").append(mode_name(pin->dir->mode)).append(", ").append(pin->dir->standard);
-    if (!pin->dir->pull.empty()) svg.append(", pull-").append(pin->dir->pull);
-  }
+  for (const signal_on_pin& signal : signals) append_signal_line(pic, *signal.group, *signal.pin);
 }
 
 // The pin at pic.location. A free pin is a grey outline without a title; a
@@ -144,14 +147,13 @@ void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
 // than one signal.
 void draw_pin(picture& pic, const svg_shape& s, int x, int y) {
   std::string& svg = pic.body;
-  const auto found = pic.uses.find(pic.location);
-  if (found == pic.uses.end()) {
+  const std::span<const signal_on_pin> signals = signals_on(pic.uses, pic.location);
+  if (signals.empty()) {
     append_drawn_pin(svg, s, pic.location, x, y, free_look);
     svg += '\n';
     ++pic.free_pins;
     return;
   }
-  const std::vector<signal_on_pin>& signals = found->second;
   const pin_look look = signals.size() > 1 ? shared_look : group_look(*signals[0].group);
   svg.append("<g id=\"").append(pic.location) += "\"><title>";
   append_pin_title(pic, signals);
@@ -320,12 +322,12 @@ void draw_legend(picture& pic) {
   const std::vector<pin_group>& groups = pic.pins.groups;
   std::vector<std::size_t> alone(groups.size());
   std::size_t shared = 0;
-  for (const auto& [location, signals] : pic.uses) {
+  for_each_location(pic.uses, [&](std::string_view, std::span<const signal_on_pin> signals) {
     if (signals.size() > 1)
       ++shared;
     else
       ++alone[static_cast<std::size_t>(signals.front().group - groups.data())];
-  }
+  });
   const int lines = static_cast<int>(groups.size()) + 2;
   pic.body += "<g font-size=\"12\">\n";
   int line = 0;

@@ -14,24 +14,26 @@ void start_item(std::string& list) {
   if (!list.empty()) list += ", ";
 }
 
+// "A2 (BCBUS_<5> BCBUS_<6>)"
+void append_shared(std::string& list, std::string_view location,
+                   std::span<const signal_on_pin> signals) {
+  start_item(list);
+  list.append(location) += " (";
+  for (const signal_on_pin& signal : signals) {
+    if (&signal != &signals.front()) list += ' ';
+    list += signal.pin->name;
+  }
+  list += ')';
+}
+
 }  // namespace
 
 // In the order of the location names.
 std::string shared_locations(const pin_uses& uses) {
-  std::vector<const pin_uses::value_type*> shared;
-  for (const pin_uses::value_type& use : uses)
-    if (use.second.size() > 1) shared.push_back(&use);
-  std::sort(shared.begin(), shared.end(), [](auto a, auto b) { return a->first < b->first; });
   std::string list;
-  for (const pin_uses::value_type* use : shared) {
-    start_item(list);
-    list.append(use->first) += " (";
-    for (const signal_on_pin& signal : use->second) {
-      if (&signal != &use->second.front()) list += ' ';
-      list += signal.pin->name;
-    }
-    list += ')';
-  }
+  for_each_location(uses, [&list](std::string_view location, auto signals) {
+    if (signals.size() > 1) append_shared(list, location, signals);
+  });
   return list;
 }
 

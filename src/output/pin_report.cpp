@@ -43,7 +43,7 @@ std::string_view position_text(row_texts& texts, const pin_group& group, const r
 // The other signals on the pin's location, separated by blanks.
 std::string_view other_signals(row_texts& texts, const pin_uses& uses, const resolved_pin& pin) {
   texts.others.clear();
-  for (const signal_on_pin& other : uses.at(pin.location)) {
+  for (const signal_on_pin& other : signals_on(uses, pin.location)) {
     if (other.pin == &pin) continue;
     if (!texts.others.empty()) texts.others += ' ';
     texts.others += other.pin->name;

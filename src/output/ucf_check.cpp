@@ -140,10 +140,8 @@ std::string others_on(const board_nets& nets, std::string_view location, const r
   std::string upper(location);
   for (char& c : upper)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  const auto found = nets.uses.find(upper);
   std::string names;
-  if (found == nets.uses.end()) return names;
-  for (const signal_on_pin& other : found->second)
+  for (const signal_on_pin& other : signals_on(nets.uses, upper))
     if (other.pin != &pin) names += (names.empty() ? "" : " and ") + other.pin->name;
   return names;
 }
