@@ -1,7 +1,5 @@
 #include "assembly/pin_list.h"
 
-#include <algorithm>
-
 #include "catalogue/board_catalogue.h"
 #include "catalogue/module_catalogue.h"
 
@@ -76,44 +74,6 @@ pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_s
   return group;
 }
 
-constexpr std::size_t key_characters = 7;
-
-// The first seven characters of a location, big end first and padded with
-// zeros, then its length, which tells "A1" from "A1" and a zero byte: two
-// locations of up to seven characters compare as their keys do. Longer ones
-// share the length 8, and their texts decide between equal keys.
-std::uint64_t location_key(std::string_view location) {
-  std::uint64_t key = 0;
-  for (std::size_t k = 0; k < key_characters; ++k)
-    key = key << 8 | (k < location.size() ? static_cast<unsigned char>(location[k]) : 0u);
-  return key << 8 | std::min(location.size(), key_characters + 1);
-}
-
-struct location_probe {
-  std::uint64_t key;
-  std::string_view text;
-};
-
-bool comes_before(const location_probe& a, const location_probe& b) {
-  if (a.key != b.key) return a.key < b.key;
-  const bool long_texts = (a.key & 0xff) > key_characters;
-  return long_texts && a.text < b.text;
-}
-
-// Signals by their locations, and a location among them.
-struct location_order {
-  static location_probe of(const signal_on_pin& s) { return {s.location_key, s.pin->location}; }
-  bool operator()(const signal_on_pin& a, const signal_on_pin& b) const {
-    return comes_before(of(a), of(b));
-  }
-  bool operator()(const signal_on_pin& a, const location_probe& b) const {
-    return comes_before(of(a), b);
-  }
-  bool operator()(const location_probe& a, const signal_on_pin& b) const {
-    return comes_before(a, of(b));
-  }
-};
-
 }  // namespace
 
 pin_list resolve_pins(const board_configuration& config) {
@@ -131,30 +91,6 @@ pin_list resolve_pins(const board_configuration& config) {
   for (std::uint8_t s = 0; s < board->slot_count; ++s)
     list.groups.push_back(slot_group(*board, s, config.slots[s]));
   return list;
-}
-
-pin_uses uses_by_location(const pin_list& pins) {
-  pin_uses uses;
-  for (const pin_group& group : pins.groups)
-    for (const resolved_pin& pin : group.pins)
-      uses.signals.push_back({&group, &pin, location_key(pin.location)});
-  // Stable: the signals on one location stay in the order of the pin list.
-  std::stable_sort(uses.signals.begin(), uses.signals.end(), location_order{});
-  return uses;
-}
-
-std::span<const signal_on_pin> signals_on(const pin_uses& uses, std::string_view location) {
-  const location_probe probe{location_key(location), location};
-  const auto [first, last] =
-      std::equal_range(uses.signals.begin(), uses.signals.end(), probe, location_order{});
-  return {first, last};
-}
-
-std::span<const signal_on_pin> first_location(std::span<const signal_on_pin> signals) {
-  const auto last = std::find_if(signals.begin(), signals.end(), [&](const signal_on_pin& s) {
-    return location_order{}(signals.front(), s);
-  });
-  return signals.first(static_cast<std::size_t>(last - signals.begin()));
 }
 
 }  // namespace hbpins

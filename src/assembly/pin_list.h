@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,41 +51,5 @@ struct pin_list {
 
 // Names every signal of the configuration and pairs it with its location.
 pin_list resolve_pins(const board_configuration& config);
-
-// A signal with the group it belongs to.
-struct signal_on_pin {
-  const pin_group* group;
-  const resolved_pin* pin;
-  // The pin's location as one number that orders as its text does, which the
-  // uses below are sorted and searched by: a comparison of two numbers where
-  // two texts would take a call.
-  std::uint64_t location_key = 0;
-};
-
-// The signals on each FPGA location: every signal of the pin list, sorted by
-// location, those on one location in the order of the pin list. One vector,
-// searched by halves, rather than a table entry and a vector per location.
-struct pin_uses {
-  std::vector<signal_on_pin> signals;
-};
-pin_uses uses_by_location(const pin_list& pins);
-
-// The signals on a location; none where it carries no signal.
-std::span<const signal_on_pin> signals_on(const pin_uses& uses, std::string_view location);
-
-// The signals at the front of a sorted run that share the first one's
-// location.
-std::span<const signal_on_pin> first_location(std::span<const signal_on_pin> signals);
-
-// Calls each(location, signals) for every location that carries a signal, in
-// the order of the location names.
-template <typename Each>
-void for_each_location(const pin_uses& uses, Each each) {
-  for (std::span<const signal_on_pin> rest = uses.signals; !rest.empty();) {
-    const std::span<const signal_on_pin> here = first_location(rest);
-    each(std::string_view(here.front().pin->location), here);
-    rest = rest.subspan(here.size());
-  }
-}
 
 }  // namespace hbpins

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <optional>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 #include "driver/driver_branches.h"
 #include "driver/file_names.h"

@@ -109,28 +109,8 @@ const std::string& label_of(const picture& pic, const pin_group& group) {
   return pic.labels[static_cast<std::size_t>(&group - pic.pins.groups.data())];
 }
 
-// "QM0_DIN<5>: slot 0, QM722, position 3; in, LVTTL"
-void append_signal_line(picture& pic, const pin_group& group, const resolved_pin& pin) {
-  std::string& svg = pic.body;
-  svg += '\n';
-  append_xml_text(svg, pin.name);
-  svg += ": ";
-  if (group.kind == group_kind::board_signals) {
-    svg += "board ";
-    append_xml_text(svg, label_of(pic, group));
-  } else {
-    svg += "slot ";
-    append_number(svg, group.slot);
-    svg += ", ";
-    append_xml_text(svg, label_of(pic, group));
-    svg += ", position ";
-    append_number(svg, pin.position);
-  }
-  svg.append("; ").append(mode_name(pin.dir->mode)).append(", ").append(pin.dir->standard);
-  if (!pin.dir->pull.empty()) svg.append(", pull-").append(pin.dir->pull);
-}
-
-// The location, then a line per signal.
+// The location, then a line per signal: "QM0_DIN<5>: slot 0, QM722,
+// position 3; in, LVTTL".
 void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
   std::string& svg = pic.body;
   append_xml_text(svg, pic.location);
@@ -139,7 +119,24 @@ void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
     append_number(svg, static_cast<int>(signals.size()));
     svg += " signals on one pin";
   }
-  for (const signal_on_pin& signal : signals) append_signal_line(pic, *signal.group, *signal.pin);
+  for (const auto& [group, pin] : signals) {
+    svg += '\n';
+    append_xml_text(svg, pin->name);
+    svg += ": ";
+    if (group->kind == group_kind::board_signals) {
+      svg += "board ";
+      append_xml_text(svg, label_of(pic, *group));
+    } else {
+      svg += "slot ";
+      append_number(svg, group->slot);
+      svg += ", ";
+      append_xml_text(svg, label_of(pic, *group));
+      svg += ", position ";
+      append_number(svg, pin->position);
+    }
+    svg.append("; ").append(mode_name(pin->dir->mode)).append(", ").append(pin->dir->standard);
+    if (!pin->dir->pull.empty()) svg.append(", pull-").append(pin->dir->pull);
+  }
 }
 
 // The pin at pic.location. A free pin is a grey outline without a title; a
