@@ -31,6 +31,7 @@ void add_pin(pin_group& group, std::string name, std::string_view prefix, const 
 void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view prefix,
                    const module_pin_table& table) {
   const std::string slot_prefix = "QM" + std::to_string(group.slot) + "_";
+  group.pins.reserve(position_count);
   int position = table.first_position;
   for (const qm_pin_row_type& row : table.rows) {
     if (position > last_position) break;
@@ -46,6 +47,7 @@ void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view
 // Module 955: one bidirectional signal on every wired position, named after
 // the slot and the position: "QM<" + slot + "><" + position + ">".
 void map_general_io(pin_group& group, const slot_wiring& wiring, std::string_view prefix) {
+  group.pins.reserve(position_count);
   for (int k = first_position; k <= last_position; ++k) {
     if (!is_wired(wiring[k])) continue;
     std::string name = "QM<" + std::to_string(group.slot) + "><" + std::to_string(k) + ">";
@@ -84,6 +86,10 @@ pin_list resolve_pins(const board_configuration& config) {
   if (board == nullptr) return list;
   list.location_prefix = board->loc_prefix;
   list.package = board->package;
+  list.groups.reserve(1 + board->slot_count);
+  std::size_t signal_count = 0;
+  for (std::span<const pin_type> table : board->signal_tables) signal_count += table.size();
+  list.groups.front().pins.reserve(signal_count);
   for (std::span<const pin_type> table : board->signal_tables)
     for (const pin_type& signal : table)
       add_pin(list.groups.front(), std::string(signal.name.view()), board->loc_prefix, signal.loc,
