@@ -338,6 +338,16 @@ void draw_legend(picture& pic) {
   pic.height = std::max(pic.height, pic.legend_y + ((lines + 1) / 2) * line_height + margin);
 }
 
+// A pin takes 140 to 190 bytes of the drawing of a catalogue board, its
+// share of the labels and the legend included: room for all is made at
+// once, rather than the drawing moving as it grows.
+constexpr std::size_t bytes_per_pin = 192;
+
+std::size_t package_pins(const package_shape& package) {
+  const std::size_t side = package.side;
+  return package.layout == package_layout::ball_grid ? side * side : 4 * side;
+}
+
 // The XML declaration, the <svg> element sized to the drawing, a white page,
 // and the heading naming the board and the package.
 std::string heading(const picture& pic) {
@@ -365,6 +375,7 @@ std::string heading(const picture& pic) {
 
 void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   picture pic{.pins = pins, .uses = uses};
+  pic.body.reserve(bytes_per_pin * package_pins(pins.package));
   for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
   if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
