@@ -4,9 +4,9 @@
 
 namespace hbpins {
 
-// The tables are defined constexpr: a plain const table this large is left
-// to a constructor that runs at every start-up, constexpr puts it in the
-// executable's data as it is.
+// The tables are defined constexpr: the compiler leaves a plain const table
+// this large to a constructor that runs at every start-up, while a constexpr
+// one stands in the executable's data as it is.
 
 // Connector tables: one slot_wiring per slot (connector_tables.cpp).
 extern const slot_wiring hb701_connectors[4];
