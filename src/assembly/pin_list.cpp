@@ -13,25 +13,32 @@ bool is_wired(const loc_text& location) {
   return location.view() != "0";
 }
 
-resolved_pin make_pin(std::string name, std::string_view prefix, const loc_text& loc, int position,
-                      direction dir) {
-  const name_check checked = check_name(name);
-  return {std::move(name), std::string(prefix) + std::string(loc.view()),
-          static_cast<std::uint8_t>(position), &direction_info(dir), checked};
+// A signal of the group: its name checked once, here, and its location as
+// the outputs write it, after the board's prefix.
+void add_pin(pin_group& group, std::string name, std::string_view prefix, const loc_text& loc,
+             int position, direction dir) {
+  resolved_pin& pin = group.pins.emplace_back();
+  pin.checked = check_name(name);
+  pin.name = std::move(name);
+  pin.location.assign(prefix).append(loc.view());
+  pin.position = static_cast<std::uint8_t>(position);
+  pin.dir = &direction_info(dir);
 }
 
 // The table's rows on consecutive positions from its first one; every
-// signal named after its slot: "QM" + slot + "_" + the module's name.
+// signal named after its slot: "QM" + slot + "_" + the module's name, which
+// module_records.h makes sure fits a signal name.
 void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view prefix,
                    const module_pin_table& table) {
   const std::string slot_prefix = "QM" + std::to_string(group.slot) + "_";
+  group.pins.reserve(position_count);
   int position = table.first_position;
   for (const qm_pin_row_type& row : table.rows) {
     if (position > last_position) break;
     if (is_wired(wiring[position]) && row.dir != direction::nc) {
-      name_text name(slot_prefix + std::string(row.name.view()));
-      group.pins.push_back(
-          make_pin(std::string(name.view()), prefix, wiring[position], position, row.dir));
+      std::string name = slot_prefix;
+      name += row.name.view();
+      add_pin(group, std::move(name), prefix, wiring[position], position, row.dir);
     }
     ++position;
   }
@@ -40,10 +47,11 @@ void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view
 // Module 955: one bidirectional signal on every wired position, named after
 // the slot and the position: "QM<" + slot + "><" + position + ">".
 void map_general_io(pin_group& group, const slot_wiring& wiring, std::string_view prefix) {
+  group.pins.reserve(position_count);
   for (int k = first_position; k <= last_position; ++k) {
     if (!is_wired(wiring[k])) continue;
     std::string name = "QM<" + std::to_string(group.slot) + "><" + std::to_string(k) + ">";
-    group.pins.push_back(make_pin(std::move(name), prefix, wiring[k], k, direction::se_bidir));
+    add_pin(group, std::move(name), prefix, wiring[k], k, direction::se_bidir);
   }
 }
 
@@ -78,20 +86,17 @@ pin_list resolve_pins(const board_configuration& config) {
   if (board == nullptr) return list;
   list.location_prefix = board->loc_prefix;
   list.package = board->package;
+  list.groups.reserve(1 + board->slot_count);
+  std::size_t signal_count = 0;
+  for (std::span<const pin_type> table : board->signal_tables) signal_count += table.size();
+  list.groups.front().pins.reserve(signal_count);
   for (std::span<const pin_type> table : board->signal_tables)
     for (const pin_type& signal : table)
-      list.groups.front().pins.push_back(
-          make_pin(std::string(signal.name.view()), board->loc_prefix, signal.loc, 0, signal.dir));
+      add_pin(list.groups.front(), std::string(signal.name.view()), board->loc_prefix, signal.loc,
+              0, signal.dir);
   for (std::uint8_t s = 0; s < board->slot_count; ++s)
     list.groups.push_back(slot_group(*board, s, config.slots[s]));
   return list;
-}
-
-pin_uses uses_by_location(const pin_list& pins) {
-  pin_uses uses;
-  for (const pin_group& group : pins.groups)
-    for (const resolved_pin& pin : group.pins) uses[pin.location].push_back({&group, &pin});
-  return uses;
 }
 
 }  // namespace hbpins

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "assembly/board_configuration.h"
@@ -52,16 +51,5 @@ struct pin_list {
 
 // Names every signal of the configuration and pairs it with its location.
 pin_list resolve_pins(const board_configuration& config);
-
-// A signal with the group it belongs to.
-struct signal_on_pin {
-  const pin_group* group;
-  const resolved_pin* pin;
-};
-
-// The signals on each FPGA location, in the order of the pin list; the
-// locations in no order.
-using pin_uses = std::unordered_map<std::string_view, std::vector<signal_on_pin>>;
-pin_uses uses_by_location(const pin_list& pins);
 
 }  // namespace hbpins

@@ -19,14 +19,14 @@ constexpr direction lvds_out_n = direction::lvds_out_n;
 
 }  // namespace
 
-const pin_type hb701_signals[15] = {
+constexpr pin_type hb701_signals[15] = {
     {"CLK", "181", se_in},     {"LED_Back", "184", se_out}, {"RD_n", "81", se_out},
     {"WR", "83", se_out},      {"RES_n", "80", se_in_up},   {"RXF_n", "58", se_in},
     {"TXE_n", "57", se_in},    {"UD<0>", "92", se_bidir},   {"UD<1>", "90", se_bidir},
     {"UD<2>", "87", se_bidir}, {"UD<3>", "86", se_bidir},   {"UD<4>", "74", se_bidir},
     {"UD<5>", "72", se_bidir}, {"UD<6>", "68", se_bidir},   {"UD<7>", "67", se_bidir}};
 
-const pin_type hb706_signals[20] = {
+constexpr pin_type hb706_signals[20] = {
     {"CLK", "181", se_in},         {"LED_Back", "184", se_out},   {"RES_n", "80", se_in_up},
     {"FXRD_n", "81", se_out},      {"FXWR_n", "83", se_out},      {"FXEmpty", "58", se_in},
     {"FXFull", "57", se_in},       {"FXClk", "77", se_in},        {"FXAddr<0>", "96", se_out},
@@ -35,7 +35,7 @@ const pin_type hb706_signals[20] = {
     {"FXData<3>", "86", se_bidir}, {"FXData<4>", "74", se_bidir}, {"FXData<5>", "72", se_bidir},
     {"FXData<6>", "68", se_bidir}, {"FXData<7>", "67", se_bidir}};
 
-const pin_type hb709_signals[20] = {
+constexpr pin_type hb709_signals[20] = {
     {"CLK", "AF14", se_in},          {"LED_Back", "K26", se_out},
     {"RES_n", "G26", se_in_up},      {"FXRD_n", "W26", se_out},
     {"FXWR_n", "AC14", se_out},      {"FXEmpty", "M26", se_in},
@@ -47,7 +47,7 @@ const pin_type hb709_signals[20] = {
     {"FXData<4>", "AC13", se_bidir}, {"FXData<5>", "AB13", se_bidir},
     {"FXData<6>", "AB12", se_bidir}, {"FXData<7>", "AA12", se_bidir}};
 
-const pin_type hb710_signals[92] = {
+constexpr pin_type hb710_signals[92] = {
     {"HB710_I_CLK100", "AF14", se_in},       {"HB710_I_SYSRESET", "AE23", se_in},
     {"HB710_I_NDS0", "AB23", se_in},         {"HB710_I_NDS1", "AF23", se_in},
     {"HB710_I_NAS", "AF19", se_in},          {"HB710_I_NWRITE", "AE22", se_in},
@@ -96,7 +96,7 @@ const pin_type hb710_signals[92] = {
     {"HB710_O_LED_INT", "T26", se_out},      {"HB710_O_LED_MOD", "U22", se_out}};
 
 // BCBUS_<5> and BCBUS_<6> are both on A2, as the board documents them.
-const pin_type hb711_main_signals[48] = {
+constexpr pin_type hb711_main_signals[48] = {
     {"OSC1_CLK", "W24", se_in},       {"OSC2_CLK", "AC14", se_in},
     {"SW1_FRONT", "V23", se_in},      {"SW2_BACK", "E16", se_in},
     {"LED_FP_D_n", "AF22", se_out},   {"LED_FP_U_n", "AB14", se_out},
@@ -122,7 +122,7 @@ const pin_type hb711_main_signals[48] = {
     {"BCBUS_<4>", "A3", se_bidir},    {"BCBUS_<5>", "A2", se_bidir},
     {"BCBUS_<6>", "A2", se_bidir},    {"USB_RSTP", "F1", se_bidir}};
 
-const pin_type hb711_sfp1_signals[13] = {
+constexpr pin_type hb711_sfp1_signals[13] = {
     {"SFP1_DETECT", "J11", se_in},     {"SFP1_I2C_SCL", "G11", se_out},
     {"SFP1_I2C_SDA", "E8", se_bidir},  {"SFP1_LOS", "G13", se_in},
     {"SFP1_RATE_SEL", "J15", se_out},  {"SFP1_TX_DISABLE", "H15", se_out},
@@ -131,7 +131,7 @@ const pin_type hb711_sfp1_signals[13] = {
     {"MGT_0_RX_p", "D7", lvds_in_p},   {"MGT_0_TX_n", "A6", lvds_out_n},
     {"MGT_0_TX_p", "B6", lvds_out_p}};
 
-const pin_type hb711_sfp2_signals[13] = {
+constexpr pin_type hb711_sfp2_signals[13] = {
     {"SFP2_DETECT", "H5", se_in},      {"SFP2_I2C_SCL", "F16", se_out},
     {"SFP2_I2C_SDA", "F9", se_bidir},  {"SFP2_LOS", "D3", se_in},
     {"SFP2_RATE_SEL", "E4", se_out},   {"SFP2_TX_DISABLE", "E10", se_out},
@@ -140,14 +140,14 @@ const pin_type hb711_sfp2_signals[13] = {
     {"MGT_2_RX_p", "D17", lvds_in_p},  {"MGT_2_TX_n", "A18", lvds_out_n},
     {"MGT_2_TX_p", "B18", lvds_out_p}};
 
-const pin_type hb711_mgt1_signals[4] = {{"MGT_1_RX_n", "C9", lvds_in_n},
-                                        {"MGT_1_RX_p", "D9", lvds_in_p},
-                                        {"MGT_1_TX_n", "A8", lvds_out_n},
-                                        {"MGT_1_TX_p", "B8", lvds_out_p}};
+constexpr pin_type hb711_mgt1_signals[4] = {{"MGT_1_RX_n", "C9", lvds_in_n},
+                                            {"MGT_1_RX_p", "D9", lvds_in_p},
+                                            {"MGT_1_TX_n", "A8", lvds_out_n},
+                                            {"MGT_1_TX_p", "B8", lvds_out_p}};
 
-const pin_type hb711_mgt3_signals[4] = {{"MGT_3_RX_n", "C19", lvds_in_n},
-                                        {"MGT_3_RX_p", "D19", lvds_in_p},
-                                        {"MGT_3_TX_n", "A20", lvds_out_n},
-                                        {"MGT_3_TX_p", "B20", lvds_out_p}};
+constexpr pin_type hb711_mgt3_signals[4] = {{"MGT_3_RX_n", "C19", lvds_in_n},
+                                            {"MGT_3_RX_p", "D19", lvds_in_p},
+                                            {"MGT_3_TX_n", "A20", lvds_out_n},
+                                            {"MGT_3_TX_p", "B20", lvds_out_p}};
 
 }  // namespace hbpins

@@ -4,6 +4,10 @@
 
 namespace hbpins {
 
+// The tables are defined constexpr: the compiler leaves a plain const table
+// this large to a constructor that runs at every start-up, while a constexpr
+// one stands in the executable's data as it is.
+
 // Connector tables: one slot_wiring per slot (connector_tables.cpp).
 extern const slot_wiring hb701_connectors[4];
 extern const slot_wiring hb706_connectors[4];

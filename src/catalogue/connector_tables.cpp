@@ -6,7 +6,7 @@
 namespace hbpins {
 
 // Position 34 is not wired on any slot.
-const slot_wiring hb701_connectors[4] = {
+constexpr slot_wiring hb701_connectors[4] = {
     // slot 0
     {{{"94",  "95",  "111", "113", "114", "115", "116", "117", "119", "120", "100",
        "101", "106", "107", "130", "131", "122", "123", "138", "139", "124", "125",
@@ -27,7 +27,7 @@ const slot_wiring hb701_connectors[4] = {
 
 // The slots of board 701 in the order 0, 3, 1, 2; positions 33 and 34 are not
 // wired, their pins on board 701 carry board signals here.
-const slot_wiring hb706_connectors[4] = {
+constexpr slot_wiring hb706_connectors[4] = {
     // slot 0
     {{{"94",  "95",  "111", "113", "114", "115", "116", "117", "119", "120", "100",
        "101", "106", "107", "130", "131", "122", "123", "138", "139", "124", "125",
@@ -46,7 +46,7 @@ const slot_wiring hb706_connectors[4] = {
        "76", "28", "78", "71", "63", "24", "31", "33", "0",  "0"}}},
 };
 
-const slot_wiring hb709_connectors[8] = {
+constexpr slot_wiring hb709_connectors[8] = {
     // slot 0
     {{{"A13", "B13", "A12", "B12", "C13", "D13", "E12", "F12", "D11", "E11", "C10",
        "D10", "A8",  "B8",  "D7",  "E7",  "B6",  "C6",  "A4",  "B4",  "B5",  "C5",
@@ -81,7 +81,7 @@ const slot_wiring hb709_connectors[8] = {
        "B21", "B22", "B23", "C4",  "C8",  "C9",  "C12", "C14", "C15", "C17"}}},
 };
 
-const slot_wiring hb710_connectors[4] = {
+constexpr slot_wiring hb710_connectors[4] = {
     // slot 0
     {{{"N22", "N21", "N24", "N23", "M20", "M19", "M22", "M21", "L20", "L19", "L22",
        "L21", "M24", "L23", "L26", "L25", "K24", "K23", "K26", "K25", "K20", "J20",
@@ -100,7 +100,7 @@ const slot_wiring hb710_connectors[4] = {
        "L4", "M3", "M2", "M1", "N6", "N5", "N4", "N3", "N2", "B13"}}},
 };
 
-const slot_wiring hb711_connectors[8] = {
+constexpr slot_wiring hb711_connectors[8] = {
     // slot 0
     {{{"AF4", "AD4", "AD5", "AC5", "AF5", "AE5", "AF6", "AD6", "AF13", "AE13", "K1",
        "K3",  "J5",  "K5",  "K6",  "K7",  "K8",  "K9",  "L1",  "L2",   "J9",   "J7",

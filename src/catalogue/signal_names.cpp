@@ -15,6 +15,9 @@ bool is_open_bracket(char c) {
 bool is_close_bracket(char c) {
   return c == ')' || c == '>' || c == ']';
 }
+bool is_bracket(char c) {
+  return is_open_bracket(c) || is_close_bracket(c);
+}
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -28,14 +31,17 @@ bool is_word_character(char c) {
 }  // namespace
 
 // The tests run at every character in a fixed order, and the first failure
-// decides the message; the two brackets need not be of the same kind.
+// decides the message; the two brackets need not be of the same kind. Each
+// test needs a bracket at or before the character, so the run starts at the
+// first bracket.
 bracket_scan scan_brackets(std::string_view text) {
   bracket_scan scan;
   auto fail = [&scan](std::string_view message) {
     scan.failure = message;
     return scan;
   };
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  const auto first = std::find_if(text.begin(), text.end(), is_bracket);
+  for (auto i = static_cast<std::size_t>(first - text.begin()); i < text.size(); ++i) {
     const char c = text[i];
     if (is_open_bracket(c)) {
       if (scan.open != none) return fail("More than one open brackets detected!");

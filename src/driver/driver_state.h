@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 #include "driver/template_file.h"
 #include "output/pinout_listing.h"

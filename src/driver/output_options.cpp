@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 #include "catalogue/ascii_case.h"
 #include "driver/driver_branches.h"

@@ -111,7 +111,7 @@ const std::string& label_of(const picture& pic, const pin_group& group) {
 
 // The location, then a line per signal: "QM0_DIN<5>: slot 0, QM722,
 // position 3; in, LVTTL".
-void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
+void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
   std::string& svg = pic.body;
   append_xml_text(svg, pic.location);
   if (signals.size() > 1) {
@@ -144,14 +144,13 @@ void append_pin_title(picture& pic, const std::vector<signal_on_pin>& signals) {
 // than one signal.
 void draw_pin(picture& pic, const svg_shape& s, int x, int y) {
   std::string& svg = pic.body;
-  const auto found = pic.uses.find(pic.location);
-  if (found == pic.uses.end()) {
+  const std::span<const signal_on_pin> signals = signals_on(pic.uses, pic.location);
+  if (signals.empty()) {
     append_drawn_pin(svg, s, pic.location, x, y, free_look);
     svg += '\n';
     ++pic.free_pins;
     return;
   }
-  const std::vector<signal_on_pin>& signals = found->second;
   const pin_look look = signals.size() > 1 ? shared_look : group_look(*signals[0].group);
   svg.append("<g id=\"").append(pic.location) += "\"><title>";
   append_pin_title(pic, signals);
@@ -320,12 +319,12 @@ void draw_legend(picture& pic) {
   const std::vector<pin_group>& groups = pic.pins.groups;
   std::vector<std::size_t> alone(groups.size());
   std::size_t shared = 0;
-  for (const auto& [location, signals] : pic.uses) {
+  for_each_location(pic.uses, [&](std::string_view, std::span<const signal_on_pin> signals) {
     if (signals.size() > 1)
       ++shared;
     else
       ++alone[static_cast<std::size_t>(signals.front().group - groups.data())];
-  }
+  });
   const int lines = static_cast<int>(groups.size()) + 2;
   pic.body += "<g font-size=\"12\">\n";
   int line = 0;
@@ -337,6 +336,16 @@ void draw_legend(picture& pic) {
               static_cast<std::size_t>(pic.free_pins));
   pic.body += "</g>\n";
   pic.height = std::max(pic.height, pic.legend_y + ((lines + 1) / 2) * line_height + margin);
+}
+
+// A pin takes 140 to 190 bytes of the drawing of a catalogue board, its
+// share of the labels and the legend included: room for all is made at
+// once, rather than the drawing moving as it grows.
+constexpr std::size_t bytes_per_pin = 192;
+
+std::size_t package_pins(const package_shape& package) {
+  const std::size_t side = package.side;
+  return package.layout == package_layout::ball_grid ? side * side : 4 * side;
 }
 
 // The XML declaration, the <svg> element sized to the drawing, a white page,
@@ -366,6 +375,7 @@ std::string heading(const picture& pic) {
 
 void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   picture pic{.pins = pins, .uses = uses};
+  pic.body.reserve(bytes_per_pin * package_pins(pins.package));
   for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
   if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);

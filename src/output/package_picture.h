@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 
 namespace hbpins {

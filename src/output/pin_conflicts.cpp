@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace hbpins {
@@ -14,48 +15,52 @@ void start_item(std::string& list) {
   if (!list.empty()) list += ", ";
 }
 
+// "A2 (BCBUS_<5> BCBUS_<6>)"
+void append_shared(std::string& list, std::string_view location,
+                   std::span<const signal_on_pin> signals) {
+  start_item(list);
+  list.append(location) += " (";
+  for (const signal_on_pin& signal : signals) {
+    if (&signal != &signals.front()) list += ' ';
+    list += signal.pin->name;
+  }
+  list += ')';
+}
+
 }  // namespace
 
 // In the order of the location names.
 std::string shared_locations(const pin_uses& uses) {
-  std::vector<const pin_uses::value_type*> shared;
-  for (const pin_uses::value_type& use : uses)
-    if (use.second.size() > 1) shared.push_back(&use);
-  std::sort(shared.begin(), shared.end(), [](auto a, auto b) { return a->first < b->first; });
   std::string list;
-  for (const pin_uses::value_type* use : shared) {
-    start_item(list);
-    list.append(use->first) += " (";
-    for (const signal_on_pin& signal : use->second) {
-      if (&signal != &use->second.front()) list += ' ';
-      list += signal.pin->name;
-    }
-    list += ')';
-  }
+  for_each_location(uses, [&list](std::string_view location, auto signals) {
+    if (signals.size() > 1) append_shared(list, location, signals);
+  });
   return list;
 }
 
+// The vectors are numbered in the order their first bits come, and every
+// bit is sorted by its vector's number and its index: one sort of pairs of
+// numbers, no list per vector.
 std::string missing_vector_bits(const pin_list& pins) {
-  std::vector<std::string_view> order;
-  std::unordered_map<std::string_view, std::vector<std::int16_t>> bits_of;
+  std::vector<std::string_view> vectors;
+  std::unordered_map<std::string_view, std::size_t> number_of;
+  std::vector<std::pair<std::size_t, std::int16_t>> bits;
   for (const pin_group& group : pins.groups) {
     for (const resolved_pin& pin : group.pins) {
       const std::optional<vector_bit> bit = vector_bit_of(pin.name, pin.checked);
       if (!bit) continue;
-      std::vector<std::int16_t>& bits = bits_of[bit->base_name];
-      if (bits.empty()) order.push_back(bit->base_name);
-      bits.push_back(bit->index);
+      const auto [number, fresh] = number_of.try_emplace(bit->base_name, vectors.size());
+      if (fresh) vectors.push_back(bit->base_name);
+      bits.emplace_back(number->second, bit->index);
     }
   }
+  std::sort(bits.begin(), bits.end());
   std::string list;
-  for (std::string_view base : order) {
-    std::vector<std::int16_t>& bits = bits_of[base];
-    std::sort(bits.begin(), bits.end());
-    for (std::size_t k = 1; k < bits.size(); ++k) {
-      for (int index = bits[k - 1] + 1; index < bits[k]; ++index) {
-        start_item(list);
-        list.append(base).append("<").append(std::to_string(index)) += '>';
-      }
+  for (std::size_t k = 1; k < bits.size(); ++k) {
+    if (bits[k].first != bits[k - 1].first) continue;
+    for (int index = bits[k - 1].second + 1; index < bits[k].second; ++index) {
+      start_item(list);
+      list.append(vectors[bits[k].first]).append("<").append(std::to_string(index)) += '>';
     }
   }
   return list;

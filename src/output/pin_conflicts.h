@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 
 namespace hbpins {

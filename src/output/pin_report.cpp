@@ -43,7 +43,7 @@ std::string_view position_text(row_texts& texts, const pin_group& group, const r
 // The other signals on the pin's location, separated by blanks.
 std::string_view other_signals(row_texts& texts, const pin_uses& uses, const resolved_pin& pin) {
   texts.others.clear();
-  for (const signal_on_pin& other : uses.at(pin.location)) {
+  for (const signal_on_pin& other : signals_on(uses, pin.location)) {
     if (other.pin == &pin) continue;
     if (!texts.others.empty()) texts.others += ' ';
     texts.others += other.pin->name;
@@ -132,37 +132,38 @@ void append_json_value(std::string& text, std::size_t column, std::string_view f
 
 }  // namespace
 
+// The report is made in one text, a few dozen KiB at most, and written at
+// once.
 void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
-  std::string line;
-  for (std::string_view column : columns) line.append(column) += ',';
-  line.back() = '\n';
-  write_text(out, line);
-  for_each_row(pins, uses, [&](const report_row& row) {
-    line.clear();
+  std::string text;
+  for (std::string_view column : columns) text.append(column) += ',';
+  text.back() = '\n';
+  for_each_row(pins, uses, [&text](const report_row& row) {
     for (std::string_view field : row) {
-      append_csv_field(line, field);
-      line += ',';
+      append_csv_field(text, field);
+      text += ',';
     }
-    line.back() = '\n';
-    write_text(out, line);
+    text.back() = '\n';
   });
+  write_text(out, text);
 }
 
 // One object per line, a comma after every one but the last.
 void write_json_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
-  std::string line = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [";
+  std::string text = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [";
+  bool first = true;
   for_each_row(pins, uses, [&](const report_row& row) {
-    line += "\n{\"";
+    text += first ? "\n{\"" : ",\n{\"";
+    first = false;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-      if (c > 0) line += ", \"";
-      line.append(columns[c]) += "\": ";
-      append_json_value(line, c, row[c]);
+      if (c > 0) text += ", \"";
+      text.append(columns[c]) += "\": ";
+      append_json_value(text, c, row[c]);
     }
-    line += '}';
-    write_text(out, line);
-    line.assign(1, ',');
+    text += '}';
   });
-  out << "\n]}\n";
+  text += "\n]}\n";
+  write_text(out, text);
 }
 
 }  // namespace hbpins

@@ -49,6 +49,22 @@ void collect_slot(port_list& list, const pin_group& group, std::ostream& message
     add_signal(list, pin.name, pin.checked, pin.dir->mode, messages);
 }
 
+// FNV-1a: a few instructions a character for names of a few dozen.
+std::size_t name_hash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
+
+// A name's slots of the index, from the one of its hash on; with the list's
+// max_ports entries at most half of them are taken, so a free one comes.
+std::size_t first_slot(const port_list& list, std::string_view name) {
+  return name_hash(name) % list.by_name.size();
+}
+std::size_t next_slot(const port_list& list, std::size_t slot) {
+  return (slot + 1) % list.by_name.size();
+}
+
 }  // namespace
 
 void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostream& messages) {
@@ -82,19 +98,29 @@ void add_signal(port_list& list, std::string_view name, const name_check& check,
   }
 }
 
+// Entries past max_ports, which only append_port can add, stay out of the
+// index.
 void append_port(port_list& list, const vhdl_port& port) {
   list.ports.push_back(port);
-  if (port.mode == vhdl_dir::comment) return;
-  named_port& named = list.by_name[port.name];
-  if (named.count++ == 0) named.entry = list.ports.size() - 1;
+  if (port.mode == vhdl_dir::comment || list.ports.size() > max_ports) return;
+  std::size_t slot = first_slot(list, port.name);
+  while (list.by_name[slot] != 0) slot = next_slot(list, slot);
+  list.by_name[slot] = static_cast<std::uint16_t>(list.ports.size());
 }
 
+// A later entry of a name sits further along the name's slots.
 int find_port(const port_list& list, std::string_view base_name, std::ostream& messages) {
-  const auto found = list.by_name.find(base_name);
-  if (found == list.by_name.end()) return -1;
-  for (std::size_t k = 1; k < found->second.count; ++k)
-    messages << "Same name " << base_name << " found more than once!\n";
-  return static_cast<int>(found->second.entry);
+  int found = -1;
+  for (std::size_t slot = first_slot(list, base_name); list.by_name[slot] != 0;
+       slot = next_slot(list, slot)) {
+    const int entry = list.by_name[slot] - 1;
+    if (list.ports[static_cast<std::size_t>(entry)].name != base_name) continue;
+    if (found < 0)
+      found = entry;
+    else
+      messages << "Same name " << base_name << " found more than once!\n";
+  }
+  return found;
 }
 
 port_list collect_ports(const pin_list& pins, bool with_board_signals, bool with_slots,

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "assembly/pin_list.h"
@@ -25,31 +25,17 @@ struct vhdl_port {
 
 inline constexpr std::size_t max_ports = 256;
 
-// Where a port name first stands in the list, and how many ports hold it.
-struct named_port {
-  std::size_t entry = 0;
-  std::size_t count = 0;
-};
-
-// Port names are looked up by any text, compared as texts.
-struct port_name_hash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view name) const {
-    return std::hash<std::string_view>{}(name);
-  }
-};
-struct port_name_equal {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const { return a == b; }
-};
-
 // The ports of an assembled board, each where its first signal was met: a
 // scalar per plain signal name, a vector per family of indexed names
 // (QM0_DIN<1> to QM0_DIN<5> make QM0_DIN, 5 down to 1). Ports are looked up
-// by name, comments aside, through by_name.
+// by name, comments aside, through by_name: a hash index of entry numbers
+// plus one (0: a free slot), open addressing over twice as many slots as the
+// list holds ports, kept inside the list so that a port costs no allocation
+// of its own. A name held twice (append_port does not check) has a slot for
+// each entry.
 struct port_list {
   std::vector<vhdl_port> ports;
-  std::unordered_map<fixed_text<32>, named_port, port_name_hash, port_name_equal> by_name;
+  std::array<std::uint16_t, 2 * max_ports> by_name{};
 };
 
 // The board's signals and/or each slot's, the slots headed by a comment.

@@ -66,7 +66,8 @@ void append_number(std::string& svg, int value) {
 
 // Made in one piece, which is cheaper than four appends.
 void append_attribute(std::string& svg, std::string_view name, int value) {
-  char piece[48] = " ";
+  char piece[48];
+  piece[0] = ' ';
   char* end = std::copy(name.begin(), name.end(), piece + 1);
   end = std::copy_n("=\"", 2, end);
   end = std::to_chars(end, piece + sizeof piece - 1, value).ptr;

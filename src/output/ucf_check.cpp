@@ -137,10 +137,8 @@ std::string pull_words(std::string_view pull) {
 
 // The board's other signals on a location, "QM0_DIN<5> and QM1_X".
 std::string others_on(const board_nets& nets, std::string_view location, const resolved_pin& pin) {
-  const auto found = nets.uses.find(upper_cased(location));
   std::string names;
-  if (found == nets.uses.end()) return names;
-  for (const signal_on_pin& other : found->second)
+  for (const signal_on_pin& other : signals_on(nets.uses, upper_cased(location)))
     if (other.pin != &pin) names += (names.empty() ? "" : " and ") + other.pin->name;
   return names;
 }

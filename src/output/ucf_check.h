@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
 #include "catalogue/ascii_case.h"
 

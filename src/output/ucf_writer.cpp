@@ -2,65 +2,63 @@
 
 #include <string>
 
+#include "output/ucf_check.h"
+
 namespace hbpins {
 
 namespace {
 
-// The I/O standard with its pull resistor: "LVTTL | PULLUP".
-std::string io_standard(const direction_entry& dir) {
-  std::string text(dir.standard);
-  if (dir.pull == "up") text += " | PULLUP";
-  if (dir.pull == "down") text += " | PULLDOWN";
-  return text;
-}
-
-// NET "name"<blanks> LOC = "P181"<blanks>| IOSTANDARD = LVTTL ;
+// NET "name"<blanks> LOC = "P181"<blanks>| IOSTANDARD = LVTTL | PULLUP ;
 // The blanks put LOC in column 39 for names up to 31 characters (a longer
 // one gets one blank) and the bar after a location field of five
 // characters, the location prefix not counted.
-void write_constraint(std::ostream& out, const resolved_pin& pin, std::size_t prefix_length) {
-  std::string line = "NET \"" + pin.name + '"';
-  line.append(pin.name.size() < 32 ? 32 - pin.name.size() : 1, ' ');
-  line += " LOC = \"" + pin.location + '"';
-  line.append(5 - (pin.location.size() - prefix_length), ' ');
-  line += "| IOSTANDARD = " + io_standard(*pin.dir) + " ;\n";
-  out << line;
+void append_constraint(std::string& text, const resolved_pin& pin, std::size_t prefix_length) {
+  text.append("NET \"").append(pin.name) += '"';
+  text.append(pin.name.size() < 32 ? 32 - pin.name.size() : 1, ' ');
+  text.append(" LOC = \"").append(pin.location) += '"';
+  text.append(5 - (pin.location.size() - prefix_length), ' ');
+  text.append("| IOSTANDARD = ").append(pin.dir->standard);
+  for (const pull_constraint& pull : pull_constraints)
+    if (pin.dir->pull == pull.pull) text.append(" | ").append(pull.keyword);
+  text += " ;\n";
 }
 
-void write_heading(std::ostream& out, const pin_group& group) {
-  const int slot = group.slot;
+void append_heading(std::string& text, const pin_group& group) {
+  const std::string slot = std::to_string(group.slot);
   switch (group.kind) {
     case group_kind::module:
-      out << "# QM" << group.module << " on slot " << slot << '\n';
+      text.append("# QM").append(std::to_string(group.module)).append(" on slot ").append(slot);
       break;
     case group_kind::general_io:
-      out << "# unspecified QM-Module on slot " << slot << '\n';
+      text.append("# unspecified QM-Module on slot ").append(slot);
       break;
     case group_kind::empty:
-      out << "# Empty slot " << slot << '\n';
+      text.append("# Empty slot ").append(slot);
       break;
     case group_kind::board_signals:
-      break;
+      return;
   }
+  text += '\n';
 }
 
-void write_timing(std::ostream& out, std::string_view clock_net) {
-  out << "# Timing\n"
-      << "NET \"" << clock_net << "\" TNM_NET = \"" << clock_net << "\";\n"
-      << "TIMESPEC \"TS_CLK\" = PERIOD \"" << clock_net << "\" 10 ns HIGH 50 %;\n";
+void append_timing(std::string& text, std::string_view clock_net) {
+  text.append("# Timing\nNET \"").append(clock_net).append("\" TNM_NET = \"").append(clock_net);
+  text.append("\";\nTIMESPEC \"TS_CLK\" = PERIOD \"").append(clock_net) += "\" 10 ns HIGH 50 %;\n";
 }
 
 }  // namespace
 
+// The file is made in one text, a few dozen KiB at most, and written at once.
 void write_ucf(const pin_list& pins, std::ostream& out) {
-  out << "# HB" << pins.board << '\n';
+  std::string text = "# HB" + std::to_string(pins.board) + '\n';
   const std::size_t prefix_length = pins.location_prefix.size();
   for (const pin_group& group : pins.groups) {
-    write_heading(out, group);
-    for (const resolved_pin& pin : group.pins) write_constraint(out, pin, prefix_length);
+    append_heading(text, group);
+    for (const resolved_pin& pin : group.pins) append_constraint(text, pin, prefix_length);
   }
   const std::vector<resolved_pin>& board_signals = pins.board_signals().pins;
-  write_timing(out, board_signals.empty() ? std::string_view() : board_signals.front().name);
+  append_timing(text, board_signals.empty() ? std::string_view() : board_signals.front().name);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 }  // namespace hbpins

@@ -59,15 +59,13 @@ void append_association(std::string& line, const vhdl_port& port) {
   line += ",\n";
 }
 
-// One line at a time through a buffer that every line reuses.
+// The lines made in one text, of max_ports lines at most, and written at
+// once.
 void write_lines(const port_list& list, std::ostream& out,
                  void (*append_line)(std::string&, const vhdl_port&)) {
-  std::string line;
-  for (const vhdl_port& port : list.ports) {
-    line.clear();
-    append_line(line, port);
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
-  }
+  std::string text;
+  for (const vhdl_port& port : list.ports) append_line(text, port);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // The assembly's own guards, which the command line never trips because it
 // checks numbers and slots itself first: they keep a caller from reading or
-// writing outside the catalogue.
+// writing outside the catalogue; and orders of the warnings no catalogue board
+// shows: locations by name, long ones by their texts, vectors as they come.
 
 #include <gtest/gtest.h>
 
 #include "assembly/pin_list.h"
+#include "output/pin_conflicts.h"
 
 namespace hbpins {
 namespace {
@@ -35,6 +37,20 @@ TEST(Assembly, RefusesWhatTheCatalogueLacks) {
   EXPECT_EQ(resolve_pins(config).groups[8].kind, group_kind::empty);
   EXPECT_EQ(find_module(modules, 705), nullptr);
   EXPECT_FALSE(lookup_module_table(*find_module(modules, 706), 2));
+}
+
+TEST(Assembly, OrdersOfTheWarnings) {
+  const std::pair<std::string, std::string> signals[] = {
+      {"Z<1>", "A10"},   {"B", "LONGLOC2"}, {"A<0>", "A1"},    {"Z<4>", "A10"},
+      {"C", "LONGLOC1"}, {"A<2>", "A1"},    {"D", "LONGLOC2"}, {"E", "LONGLOC1"}};
+  pin_list pins;
+  pins.groups.emplace_back();
+  for (const auto& [name, location] : signals)
+    pins.groups[0].pins.push_back(
+        {name, location, 0, &direction_info(direction::se_in), check_name(name)});
+  EXPECT_EQ(shared_locations(uses_by_location(pins)),
+            "A1 (A<0> A<2>), A10 (Z<1> Z<4>), LONGLOC1 (C E), LONGLOC2 (B D)");
+  EXPECT_EQ(missing_vector_bits(pins), "Z<2>, Z<3>, A<1>");
 }
 
 }  // namespace
