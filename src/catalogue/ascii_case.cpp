@@ -10,9 +10,13 @@ std::string upper_cased(std::string_view text) {
   return upper;
 }
 
+// Most words come in the case they are compared with.
 bool equal_in_any_case(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return upper_case(x) == upper_case(y); });
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;
+  for (std::size_t k = 0; k < a.size(); ++k)
+    if (upper_case(a[k]) != upper_case(b[k])) return false;
+  return true;
 }
 
 bool ends_in_any_case(std::string_view text, std::string_view end) {
