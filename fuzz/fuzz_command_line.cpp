@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/driver.h"
+#include "driver/cli/driver.h"
 
 namespace {
 

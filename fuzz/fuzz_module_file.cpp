@@ -9,8 +9,8 @@
 #include <string>
 
 #include "catalogue/module_check.h"
-#include "catalogue/module_file_reader.h"
-#include "output/module_file_writer.h"
+#include "catalogue/module_file/module_file_reader.h"
+#include "catalogue/module_file/module_file_writer.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "output/port_list.h"
-#include "output/template_merge.h"
-#include "output/vhdl_writers.h"
+#include "output/hdl/port_list.h"
+#include "output/hdl/template_merge.h"
+#include "output/hdl/vhdl_writers.h"
 
 namespace {
 
@@ -93,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream seekable_text(text);
   std::istream tmpl(filler || (data[1] & 64) == 0 ? seekable_text.rdbuf() : &unseekable_text);
   std::ostringstream out, messages, want_out, want_messages;
-  const template_markers found =
-      merge_template(collect_ports(pins, false, true), tmpl, out, messages, filler ? read_size : 32 + (data[1] & 63));
+  const template_markers found = merge_template(collect_ports(pins, false, true), tmpl, out,
+                                                messages, filler ? read_size : 32 + (data[1] & 63));
   const template_markers want = reference_merge(pins, text, want_out, want_messages);
   if (out.view() != want_out.view() || messages.view() != want_messages.view() ||
       found.declarations != want.declarations || found.port_map != want.port_map) {

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "driver/ucf_reader.h"
-#include "output/ucf_check.h"
-#include "output/ucf_writer.h"
+#include "output/ucf/ucf_check.h"
+#include "output/ucf/ucf_reader.h"
+#include "output/ucf/ucf_writer.h"
 
 namespace {
 

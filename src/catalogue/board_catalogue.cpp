@@ -1,6 +1,6 @@
 #include "catalogue/board_catalogue.h"
 
-#include "catalogue/board_tables.h"
+#include "catalogue/tables/board_tables.h"
 
 namespace hbpins {
 

@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "catalogue/message_text.h"
 #include "catalogue/signal_families.h"
 #include "catalogue/signal_names.h"
+#include "catalogue/text/message_text.h"
 
 namespace hbpins {
 

@@ -1,9 +1,9 @@
 #include "catalogue/module_check.h"
 
 #include "catalogue/direction_table.h"
-#include "catalogue/message_text.h"
 #include "catalogue/signal_families.h"
 #include "catalogue/signal_names.h"
+#include "catalogue/text/message_text.h"
 
 namespace hbpins {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "catalogue/fixed_text.h"
 #include "catalogue/pin_records.h"
+#include "catalogue/text/fixed_text.h"
 
 namespace hbpins {
 

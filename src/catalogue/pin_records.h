@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "catalogue/fixed_text.h"
+#include "catalogue/text/fixed_text.h"
 
 namespace hbpins {
 

@@ -1,8 +1,8 @@
 #include "catalogue/signal_families.h"
 
-#include "catalogue/ascii_case.h"
 #include "catalogue/direction_table.h"
 #include "catalogue/signal_names.h"
+#include "catalogue/text/ascii_case.h"
 
 namespace hbpins {
 

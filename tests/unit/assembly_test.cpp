@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "assembly/pin_list.h"
-#include "output/pin_conflicts.h"
+#include "output/report/pin_conflicts.h"
 
 namespace hbpins {
 namespace {

@@ -92,8 +92,10 @@ TEST(Catalogue, ModulesPassTheCheck) {
 
 // What no module file can hold, since the reader lays out the tables itself.
 TEST(Catalogue, ModuleCheckFindsBrokenTables) {
-  const qm_pin_row_type rows[] = {{"A", direction::se_in_up}, {"B", direction::nc},
-                                  {"C_p", direction::lvds_in_p}, {"C_n", direction::lvds_in_n}};
+  const qm_pin_row_type rows[] = {{"A", direction::se_in_up},
+                                  {"B", direction::nc},
+                                  {"C_p", direction::lvds_in_p},
+                                  {"C_n", direction::lvds_in_n}};
   const module_pin_table tables[] = {{32, rows}, {3, {}}};
   const std::vector<std::string> expected = {
       "module 770: variant 1 has no rows",
@@ -114,8 +116,10 @@ TEST(Catalogue, BoardCheckFindsBrokenTables) {
   slot_wiring wiring[1];
   wiring[0].entries.fill("0");
   wiring[0][4] = "A2";
-  const pin_type signals[] = {{"D_p", "A2", direction::lvds_in_p}, {"E<0>", "B1", direction::se_in},
-                              {"E<1>", "B2", direction::se_out},  {"e<0>", "B3", direction::se_in},
+  const pin_type signals[] = {{"D_p", "A2", direction::lvds_in_p},
+                              {"E<0>", "B1", direction::se_in},
+                              {"E<1>", "B2", direction::se_out},
+                              {"e<0>", "B3", direction::se_in},
                               {"1x", "B4", direction::se_in}};
   const std::span<const pin_type> tables[] = {signals};
   const board_entry board{799, 2, "", {}, wiring, tables};

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "driver/file_names.h"
-#include "driver/number_reading.h"
+#include "driver/cli/number_reading.h"
+#include "driver/files/file_names.h"
 
 namespace hbpins {
 namespace {

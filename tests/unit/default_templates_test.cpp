@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "output/port_list.h"
-#include "output/vhdl_writers.h"
+#include "output/hdl/port_list.h"
+#include "output/hdl/vhdl_writers.h"
 
 namespace hbpins {
 namespace {

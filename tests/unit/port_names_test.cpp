@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "output/port_list.h"
-#include "output/vhdl_writers.h"
+#include "output/hdl/port_list.h"
+#include "output/hdl/vhdl_writers.h"
 
 namespace hbpins {
 namespace {

@@ -1,12 +1,12 @@
-#include "output/template_merge.h"
+#include "output/hdl/template_merge.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "output/port_list.h"
-#include "output/vhdl_writers.h"
+#include "output/hdl/port_list.h"
+#include "output/hdl/vhdl_writers.h"
 
 namespace hbpins {
 namespace {
@@ -36,7 +36,8 @@ std::string merged(const std::string& tmpl, std::size_t block = template_block_s
   std::istream unseekable_text(&buffer);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(collect_ports(pins(), false, true), seekable ? text : unseekable_text, out, messages, block);
+  merge_template(collect_ports(pins(), false, true), seekable ? text : unseekable_text, out,
+                 messages, block);
   return out.str();
 }
 

@@ -1,7 +1,7 @@
 // The columns and standards of constraint lines that no catalogue board
 // reaches: names of 31 characters and more, and the pull-down directions.
 
-#include "output/ucf_writer.h"
+#include "output/ucf/ucf_writer.h"
 
 #include <gtest/gtest.h>
 

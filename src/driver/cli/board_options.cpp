@@ -1,0 +1,105 @@
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "assembly/board_configuration.h"
+#include "driver/cli/driver_branches.h"
+#include "driver/cli/number_reading.h"
+#include "driver/files/run_failure.h"
+
+namespace hbpins {
+
+namespace {
+
+// Board numbers 700 to 719 are taken as typed; 1, 6, 9, 10 and 11 are short
+// for the boards 701 to 711.
+std::uint32_t board_number_of(std::string_view text) {
+  if (text.starts_with("HB")) text.remove_prefix(2);
+  const std::optional<std::uint32_t> n = read_number_below(text, number_limit);
+  if (n && *n >= 700 && *n <= 719) return *n;
+  if (n && (*n == 1 || *n == 6 || *n == 9 || *n == 10 || *n == 11)) return *n + number_base;
+  throw usage_error("Wrong HB type specified!");
+}
+
+run_failure wrong_modification(std::string_view module) {
+  return usage_error("Wrong modification of QM" + std::string(module) + "!");
+}
+
+struct module_choice {
+  std::uint32_t number = 0;
+  std::uint8_t modification = 0;
+  std::string typed;  // the module as typed, for the messages
+};
+
+// "QM704", "704-1", "4": a module number or index with an optional
+// modification after the first "-". A module that is no number fails with
+// the message given.
+module_choice module_choice_of(std::string_view text, const std::string& no_number) {
+  if (text.starts_with("QM") || text.starts_with("qm")) text.remove_prefix(2);
+  module_choice choice;
+  if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
+    const std::optional<std::uint32_t> modification =
+        read_number_below(text.substr(dash + 1), byte_limit);
+    text = text.substr(0, dash);
+    if (!modification) throw wrong_modification(text);
+    choice.modification = static_cast<std::uint8_t>(*modification);
+  }
+  const std::optional<std::uint32_t> number = read_module_number(text);
+  if (!number) throw usage_error(no_number);
+  choice.number = *number;
+  choice.typed = text;
+  return choice;
+}
+
+// A bare QM argument that is no module number is a mistyped module; QMALL
+// is a listing that comes too late.
+std::string no_module_message(std::string_view a, std::string_view k) {
+  return k == "QM" && a != "QMALL" ? "Wrong QM Nr.!" : "Wrong QM type specified!";
+}
+
+void take_slot_number(driver_state& state, std::string_view digits) {
+  const std::optional<std::uint32_t> slot = read_number_below(digits, byte_limit);
+  if (!slot || *slot >= slot_count(state.config)) throw usage_error("Wrong QM slot specified!");
+  state.next_slot = static_cast<std::uint8_t>(*slot);
+}
+
+}  // namespace
+
+step_result board_option(driver_state& state, std::string_view a, std::string_view k) {
+  if (state.board_chosen) throw usage_error("HB type already specified!");
+  const std::string_view text = k == "-D" ? option_value(state) : a;
+  const std::uint32_t number = board_number_of(text);
+  if (!select_board(state.config, number))
+    throw usage_error("Incorrect HB nr " + std::to_string(number));
+  state.pins.reset();
+  state.board_chosen = true;
+  if (state.verbose) state.out << "HB" << number << '\n';
+  return {k == "-D" ? 2u : 1u};
+}
+
+step_result module_option(driver_state& state, std::string_view a, std::string_view k) {
+  if (state.placement_closed)
+    throw usage_error("First specify all QMs and then write the output files!");
+  if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
+  const module_choice choice =
+      module_choice_of(k == "-S" ? option_value(state) : a, no_module_message(a, k));
+  const module_entry* module = find_module(state.modules, choice.number);
+  switch (place_module(state.config, state.next_slot, module, choice.modification)) {
+    case placement::no_such_slot:
+      throw usage_error("Wrong QM slot specified!");
+    case placement::no_such_module:
+      throw usage_error("Incorrect QM nr " + std::to_string(choice.number));
+    case placement::no_such_variant:
+      throw wrong_modification(choice.typed);
+    case placement::done:
+      break;
+  }
+  state.pins.reset();
+  if (state.verbose)
+    state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
+              << int{state.next_slot} << '\n';
+  ++state.next_slot;
+  return {k == "-S" ? 2u : 1u};
+}
+
+}  // namespace hbpins

@@ -1,0 +1,54 @@
+#include "driver/cli/output_guards.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "driver/files/output_file.h"
+#include "driver/files/run_failure.h"
+#include "output/report/pin_conflicts.h"
+
+namespace hbpins {
+
+namespace {
+
+// A conflict looks the same at every output once the modules are placed, so
+// each kind is told once.
+void warn(std::string& text, bool& warned, std::string_view what, const std::string& places) {
+  if (warned || places.empty()) return;
+  text.append("hbpins: warning: ").append(what).append(places) += '\n';
+  warned = true;
+}
+
+}  // namespace
+
+void warn_of_conflicts(driver_state& state, const resolved_board& board) {
+  std::string text;
+  warn(text, state.locations_warned,
+       "more than one signal on an FPGA location: ", shared_locations(board.uses));
+  warn(text, state.vectors_warned,
+       "vector bits that no signal provides: ", missing_vector_bits(board.list));
+  if (!text.empty()) state.err.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void check_not_written(const driver_state& state, const std::string& name) {
+  const std::optional<file_identity> file = identity_of(name);
+  if (file && file->is_regular &&
+      std::find(state.written.begin(), state.written.end(), *file) != state.written.end())
+    throw usage_error("Output file already written in this run!");
+}
+
+void check_not_module_file(const driver_state& state, const std::string& name) {
+  const std::optional<file_identity> file = identity_of(name);
+  if (file && std::find(state.module_files.begin(), state.module_files.end(), *file) !=
+                  state.module_files.end())
+    throw usage_error("Output file is a module file!");
+}
+
+void write_output(driver_state& state, const std::string& name,
+                  const std::function<void(std::ostream&)>& write) {
+  const file_identity file = write_output_file(name, write);
+  if (file.is_regular) state.written.push_back(file);
+}
+
+}  // namespace hbpins

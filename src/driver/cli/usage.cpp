@@ -1,0 +1,86 @@
+#include "driver/cli/usage.h"
+
+#include "catalogue/board_catalogue.h"
+#include "catalogue/module_catalogue.h"
+
+#ifndef HBPINS_VERSION
+#error "the build defines HBPINS_VERSION, the project version"
+#endif
+
+namespace hbpins {
+
+namespace {
+
+void print_board_list(std::ostream& out) {
+  for (std::uint32_t number = 701; number <= 720; ++number)
+    if (find_board(number) != nullptr) out << number << ", ";
+}
+
+// The built-in modules only, whatever -m loads. Module 700 and the
+// general-IO and empty modules are not listed here; the last three are named
+// at the end of the line.
+void print_module_list(std::ostream& out) {
+  for (const module_entry& module : builtin_modules)
+    if (module.number > 700 && module.number <= 900) out << module.number << ", ";
+}
+
+}  // namespace
+
+void print_usage(std::ostream& out) {
+  out << "Usage \n"
+         "[-v] [-2|-1|-W|] <QM7xx|QMALL> : show the pinout, --1|2 in one|two columns or WiKi "
+         "(not ready)\n"
+         "   or\n"
+         "[-v] -d <hb_nr> [-s[n] <qm_nr[-qm_mod]>] [-u <ucf_file>] [-c <vhdl_compfile>] "
+         "[-t <template_file>] [-o <vhdl_outfile>]\n"
+         " -v verbose mode.\n"
+         " -d specify the HB #, do this first!\n"
+         " alternative just put HBxxx\n"
+         "   supported HBxxx: ";
+  print_board_list(out);
+  out << "\n"
+         " -s specify the QMxxx at the slots: either as -s xxx[-x] (use last slot# + 1) or "
+         "-s[0-7] xxx[-x]\n"
+         "   supported QMxx: ";
+  print_module_list(out);
+  out << "954 for empty, 953 and 955 for general IO (testing)\n"
+         "\n"
+         " -c component declaration section (vhdl) only\n"
+         " -t read template, if omitted use HB<hb_nr>_template.vhd in program's directory\n"
+         " -o insert the signals in the template and write to a file\n"
+         " -u write Xilinx .ucf constraints file\n"
+         " or just specify a .ucf output file\n";
+}
+
+// The usage text stays as scripts know it; --help adds what it leaves out.
+void print_help(std::ostream& out) {
+  print_usage(out);
+  out << " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
+         "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
+         "    (all messages then go to standard error)\n"
+         " -k check a .ucf file against the board: one line per difference (.ucf added)\n"
+         " -m load the modules of a CSV module file (.csv added), for the arguments after it\n"
+         " -x print later listings as a module file, the CSV that -m reads\n"
+         " --help show this text\n"
+         " --version show the program's version\n"
+         "\n"
+         "Exit status:\n"
+         "   0 success\n"
+         "   1 usage error (the message and the usage text are printed), or a module\n"
+         "     file or a .ucf file of -k that cannot be read (FILE:LINE: message)\n"
+         "   2 a file was not found\n"
+         "   3 path problem: not a directory, name too long, or links that loop\n"
+         "   4 too many open files\n"
+         "   5 access denied, or another failure to open or create a file\n"
+         "  10 -k found differences\n"
+         " 100 the VHDL template could not be read\n"
+         " 101 a file or standard output could not be written\n"
+         " 103 the template was used up by an earlier -o (give -t again)\n"
+         " 128+n ended by signal n (no temporary file is left behind)\n";
+}
+
+void print_version(std::ostream& out) {
+  out << "hbpins " HBPINS_VERSION "\n";
+}
+
+}  // namespace hbpins

@@ -1,0 +1,116 @@
+#include "driver/files/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "driver/files/descriptor_buffer.h"
+#include "driver/files/file_names.h"
+#include "driver/files/link_target.h"
+#include "driver/files/run_failure.h"
+#include "driver/files/temporary_file.h"
+
+namespace hbpins {
+
+namespace {
+
+using writer = std::function<void(std::ostream&)>;
+
+run_failure write_failure(const std::string& name, int error) {
+  std::string what = "cannot write " + name;
+  if (error != 0) what += std::string(": ") + std::strerror(error);
+  return {exit_status::write, what};
+}
+
+// An open descriptor that is closed however its writing ends.
+struct open_file {
+  int descriptor;
+  ~open_file() {
+    if (descriptor >= 0) ::close(descriptor);
+  }
+};
+
+void write_to(int descriptor, const std::string& name, const writer& write) {
+  descriptor_buffer buffer(descriptor);
+  std::ostream out(&buffer);
+  out.exceptions(std::ios::badbit);
+  try {
+    write(out);
+    out.flush();
+  } catch (const std::ios_base::failure&) {
+    throw write_failure(name, buffer.error());
+  }
+}
+
+// The identity of the written file, then the close, which may be the first
+// to report a failed write.
+file_identity close_written(open_file& file, const std::string& name) {
+  struct stat info {};
+  ::fstat(file.descriptor, &info);
+  const int descriptor = file.descriptor;
+  file.descriptor = -1;
+  if (::close(descriptor) != 0) throw write_failure(name, errno);
+  return {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+}
+
+// Devices, FIFOs, dangling links, and whatever cannot be replaced safely,
+// are written where they are.
+file_identity write_in_place(const std::string& name, const writer& write) {
+  open_file file{::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
+  if (file.descriptor < 0) throw open_failure(name, errno);
+  write_to(file.descriptor, name, write);
+  return close_written(file, name);
+}
+
+std::string directory_of(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// What a plain create gives.
+mode_t new_file_mode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// The temporary file takes the target's mode and, once complete, its place.
+file_identity replace_whole(open_file& file, const link_target& target, const std::string& name,
+                            const writer& write) {
+  try {
+    write_to(file.descriptor, name, write);
+    ::fchmod(file.descriptor, target.error == 0 ? target.mode : new_file_mode());
+    const file_identity written = close_written(file, name);
+    if (const int error = rename_temporary(target.path); error != 0)
+      throw write_failure(name, error);
+    return written;
+  } catch (...) {
+    remove_temporary();
+    throw;
+  }
+}
+
+}  // namespace
+
+// A regular file is written to a temporary file beside it, links followed,
+// and renamed over it only once complete. A name that cannot be looked up
+// goes the plain way, which reports the same error as before.
+file_identity write_output_file(const std::string& name, const writer& write) {
+  const link_target target = follow_links(name);
+  const bool replaceable =
+      target.error == 0 ? target.is_regular : target.error == ENOENT && !target.is_link;
+  if (!replaceable) return write_in_place(name, write);
+  if (target.error == 0) {
+    // Whoever may not write the file may not replace it either.
+    const open_file check{::open(target.path.c_str(), O_WRONLY | O_CLOEXEC)};
+    if (check.descriptor < 0) throw open_failure(name, errno);
+  }
+  open_file file{create_temporary(directory_of(target.path))};
+  if (file.descriptor < 0) return write_in_place(name, write);
+  return replace_whole(file, target, name, write);
+}
+
+}  // namespace hbpins

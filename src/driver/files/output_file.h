@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "driver/files/template_file.h"
+
+namespace hbpins {
+
+// Writes the named file through write and returns the identity of the file
+// written. A regular file (or a new one), also at the end of symbolic links,
+// is replaced whole or not at all: a failure, or a signal that ends the
+// process, leaves the previous file as it was. Devices, FIFOs and dangling
+// links are written in place. A failure to create, write or close throws
+// run_failure, and so does a run_failure thrown by write.
+file_identity write_output_file(const std::string& name,
+                                const std::function<void(std::ostream&)>& write);
+
+}  // namespace hbpins
