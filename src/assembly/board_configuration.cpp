@@ -2,11 +2,14 @@
 
 namespace hbpins {
 
+void select_board(board_configuration& config, const board_entry& board) {
+  config = board_configuration{&board, {}};
+}
+
 bool select_board(board_configuration& config, std::uint32_t number) {
   const board_entry* board = find_board(number);
-  if (board == nullptr) return false;
-  config = board_configuration{board, {}};
-  return true;
+  if (board != nullptr) select_board(config, *board);
+  return board != nullptr;
 }
 
 placement place_module(board_configuration& config, std::uint32_t slot, const module_entry* module,

@@ -22,8 +22,11 @@ struct board_configuration {
   std::array<placed_slot, max_slots> slots;
 };
 
-// Chooses the board by number and empties all its slots; false, with
-// nothing changed, for a board the catalogue lacks.
+// Chooses the board and empties all its slots.
+void select_board(board_configuration& config, const board_entry& board);
+
+// Chooses a built-in board by number; false, with nothing changed, for a
+// board the built-in catalogue lacks.
 bool select_board(board_configuration& config, std::uint32_t number);
 
 enum class placement { done, no_such_slot, no_such_module, no_such_variant };

@@ -16,8 +16,8 @@ constexpr std::span<const pin_type> hb711_tables[] = {hb711_main_signals, hb711_
 
 // 701 and 706 carry their FPGA in a 208-pin quad flat pack, 709, 710 and 711
 // in a 676-ball grid of 26 rows and columns.
-constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52};
-constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26};
+constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52, 52};
+constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26, 26};
 
 constexpr board_entry boards[] = {
     {701, 4, "P", quad_flat_208, hb701_connectors, hb701_tables},
@@ -32,6 +32,41 @@ constexpr board_entry boards[] = {
 const board_entry* find_board(std::uint32_t number) {
   for (const board_entry& board : boards)
     if (board.number == number) return &board;
+  return nullptr;
+}
+
+std::span<const board_entry> builtin_boards() {
+  return boards;
+}
+
+loaded_board::loaded_board(std::uint16_t number, std::string file_name)
+    : file(std::move(file_name)) {
+  entry.number = number;
+}
+
+void loaded_board::set_tables(std::string_view prefix, package_shape package,
+                              std::vector<slot_wiring> wirings,
+                              std::vector<pin_type> board_signals) {
+  location_prefix = prefix;
+  connectors = std::move(wirings);
+  signals = std::move(board_signals);
+  tables[0] = signals;
+  entry.slot_count = static_cast<std::uint8_t>(connectors.size());
+  entry.loc_prefix = location_prefix;
+  entry.package = package;
+  entry.connectors = connectors;
+  entry.signal_tables = tables;
+}
+
+const board_entry* find_board(const board_catalogue& catalogue, std::uint32_t number) {
+  if (const board_entry* board = find_board(number)) return board;
+  const loaded_board* loaded = find_loaded(catalogue, number);
+  return loaded == nullptr ? nullptr : &loaded->entry;
+}
+
+const loaded_board* find_loaded(const board_catalogue& catalogue, std::uint32_t number) {
+  for (const auto& board : catalogue.loaded)
+    if (board->entry.number == number) return board.get();
   return nullptr;
 }
 

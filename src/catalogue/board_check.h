@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,10 +9,27 @@
 
 namespace hbpins {
 
-// Every problem of a board's tables: a wiring for each slot; its own signals
-// named as the modules name theirs, each once, a vector's bits of one
-// direction, each LVDS signal with its other half (_p and _n); and every
-// FPGA location used once, by a connector position or by a signal.
-std::vector<std::string> check_board(const board_entry& board);
+// A rule that a board's tables break, and where: on a connector position of
+// a slot, on one of its signals, or on the board as a whole.
+struct board_problem {
+  static constexpr std::size_t whole_board = static_cast<std::size_t>(-1);
+  std::size_t signal = whole_board;  // over the signal tables in their order
+  std::uint8_t slot = 0;
+  std::uint8_t position = 0;  // 3 to 34 on a connector position, else 0
+  std::string message;
+};
+
+// A board signal's table holds no more rows than this: the board's ports
+// leave the declarations room for the modules on its slots.
+inline constexpr std::size_t max_board_signals = 100;
+
+// Every problem of a board: 1 to 8 slots; a package to place the locations
+// on, and every location on it; 1 to 100 signals, the first one, the clock
+// net, an input; the signals named as the modules name theirs, each once, a
+// vector's bits of one direction, each LVDS signal with its other half (_p
+// and _n); and every FPGA location used once, by a connector position or by
+// a signal, except that board signals may share one (board 711 wires two to
+// one ball), which the outputs warn of.
+std::vector<board_problem> check_board(const board_entry& board);
 
 }  // namespace hbpins

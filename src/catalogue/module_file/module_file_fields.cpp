@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/text/ascii_case.h"
+#include "catalogue/text/decimal_field.h"
 #include "catalogue/text/message_text.h"
 
 namespace hbpins {
@@ -13,17 +14,6 @@ namespace {
 // and empty-slot modules.
 constexpr std::uint32_t lowest_module = 700;
 constexpr std::uint32_t highest_module = 952;
-
-// Decimal digits only, as spreadsheets write numbers.
-std::optional<std::uint32_t> decimal(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  std::uint32_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint32_t>(c - '0');
-  }
-  return value;
-}
 
 struct field_reader {
   std::vector<std::string>& problems;
@@ -36,7 +26,7 @@ struct field_reader {
 };
 
 std::uint16_t module_number(field_reader& row, std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal(text);
+  const std::optional<std::uint32_t> number = decimal_field(text);
   if (number && *number >= lowest_module && *number <= highest_module)
     return static_cast<std::uint16_t>(*number);
   row.fail("module: expected a number from 700 to 952, found " + quoted(text));
@@ -51,7 +41,7 @@ std::uint8_t variant(field_reader& row, std::string_view text) {
 }
 
 std::uint8_t position(field_reader& row, std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal(text);
+  const std::optional<std::uint32_t> number = decimal_field(text);
   if (number && *number >= first_position && *number <= last_position)
     return static_cast<std::uint8_t>(*number);
   row.fail("position: expected a number from 3 to 34, found " + quoted(text));

@@ -7,18 +7,16 @@
 
 #include "catalogue/module_check.h"
 #include "catalogue/module_file/module_file_fields.h"
-#include "catalogue/text/ascii_case.h"
-#include "catalogue/text/csv_records.h"
+#include "catalogue/text/csv_header.h"
 
 namespace hbpins {
 
 namespace {
 
-constexpr std::size_t absent = static_cast<std::size_t>(-1);
-using column_map = std::array<std::size_t, module_file_column_count>;  // the field of each column
+using column_map = std::vector<std::size_t>;  // the field of each column
 
-constexpr std::string_view needed_columns =
-    "header: expected the columns module, position, signal and direction, found ";
+constexpr std::size_t needed_columns[] = {module_column, position_column, signal_column,
+                                          direction_column};
 
 // The rows of one module as they are read, with their lines.
 struct module_rows {
@@ -40,39 +38,12 @@ struct file_reader {
   }
 };
 
-// An empty line, or one of empty fields as spreadsheets write for an empty
-// row.
-bool is_blank(const csv_record& record) {
-  return record.problem.empty() &&
-         std::all_of(record.fields.begin(), record.fields.end(),
-                     [](const std::string& field) { return field.empty(); });
-}
-
 std::optional<column_map> read_header(file_reader& reader, const csv_record& header) {
-  if (!header.problem.empty()) {
-    reader.report(header.line, header.problem);
-    return std::nullopt;
-  }
-  column_map columns;
-  columns.fill(absent);
-  bool good = true;
-  for (std::size_t f = 0; f < header.fields.size(); ++f) {
-    for (std::size_t c = 0; c < module_file_column_count; ++c) {
-      if (!equal_in_any_case(header.fields[f], module_file_columns[c])) continue;
-      if (columns[c] != absent) {
-        reader.report(header.line, "header: expected each column once, found " +
-                                       std::string(module_file_columns[c]) + " twice");
-        good = false;
-      }
-      columns[c] = f;
-    }
-  }
-  std::string missing;
-  for (const std::size_t c : {module_column, position_column, signal_column, direction_column})
-    if (columns[c] == absent)
-      missing.append(missing.empty() ? "no " : ", ").append(module_file_columns[c]);
-  if (!missing.empty()) reader.report(header.line, std::string(needed_columns) + missing);
-  return good && missing.empty() ? std::optional(columns) : std::nullopt;
+  std::vector<std::string> problems;
+  std::optional<column_map> columns =
+      read_csv_header(header, module_file_columns, needed_columns, problems);
+  for (std::string& problem : problems) reader.report(header.line, std::move(problem));
+  return columns;
 }
 
 // A number that a built-in module or an earlier file has is refused once,
@@ -123,7 +94,7 @@ void read_row(file_reader& reader, const column_map& columns, std::size_t field_
   }
   std::array<std::string_view, module_file_column_count> fields;
   for (std::size_t c = 0; c < fields.size(); ++c)
-    if (columns[c] != absent) fields[c] = record.fields[columns[c]];
+    if (columns[c] != absent_column) fields[c] = record.fields[columns[c]];
   std::vector<std::string> problems;
   const std::optional<module_file_row> row = read_module_file_row(fields, problems);
   for (std::string& problem : problems) reader.report(record.line, std::move(problem));
@@ -166,7 +137,8 @@ module_file read_module_file(std::string_view text, const std::string& file_name
   module_file file;
   const auto header = std::find_if_not(records.begin(), records.end(), is_blank);
   if (header == records.end()) {
-    file.problems.push_back({1, std::string(needed_columns) + "no header"});
+    file.problems.push_back(
+        {1, needed_columns_expected(module_file_columns, needed_columns) + "no header"});
     return file;
   }
   if (const std::optional<column_map> columns = read_header(reader, *header)) {

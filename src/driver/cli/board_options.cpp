@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "assembly/board_configuration.h"
+#include "catalogue/board_file/board_file_writer.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/number_reading.h"
 #include "driver/files/run_failure.h"
@@ -69,8 +70,13 @@ step_result board_option(driver_state& state, std::string_view a, std::string_vi
   if (state.board_chosen) throw usage_error("HB type already specified!");
   const std::string_view text = k == "-D" ? option_value(state) : a;
   const std::uint32_t number = board_number_of(text);
-  if (!select_board(state.config, number))
-    throw usage_error("Incorrect HB nr " + std::to_string(number));
+  const board_entry* board = find_board(state.boards, number);
+  if (board == nullptr) throw usage_error("Incorrect HB nr " + std::to_string(number));
+  if (state.layout == table_format::module_file) {
+    write_board_file(state.out, *board);
+    return {0, true};
+  }
+  select_board(state.config, *board);
   state.pins.reset();
   state.board_chosen = true;
   if (state.verbose) state.out << "HB" << number << '\n';

@@ -48,6 +48,7 @@ step_result argument_step(driver_state& state) {
   if (k == "-X") return switch_argument(state, k);
   if (k == "-T") return template_input(state);
   if (k == "-M") return module_file_input(state);
+  if (k == "-B") return board_file_input(state);
   throw usage_error("Illegal command line option!");
 }
 

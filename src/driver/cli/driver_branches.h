@@ -20,6 +20,8 @@ struct step_result {
 // QM<number>, or QMALL, which ends the run, before a board is chosen.
 step_result listing_argument(driver_state& state, std::string_view a);
 
+// -d NUMBER or HB<number>: chooses the board; in the module file layout of
+// -x, prints the board as a board file and ends the run.
 step_result board_option(driver_state& state, std::string_view a, std::string_view k);
 step_result module_option(driver_state& state, std::string_view a, std::string_view k);
 
@@ -29,6 +31,10 @@ step_result template_input(driver_state& state);
 // -m NAME, accepted at any point: the modules of a module file join the
 // run's catalogue.
 step_result module_file_input(driver_state& state);
+
+// -b NAME, before the board is chosen: the boards of a board file join the
+// run's catalogue.
+step_result board_file_input(driver_state& state);
 
 // An option of the output table: -u, -c, -o, -p or -k, or a bare name
 // ending in ".ucf". False, with nothing done, when A is none of them.

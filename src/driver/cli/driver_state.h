@@ -50,6 +50,8 @@ struct driver_state {
   template_file tmpl;
   module_catalogue modules;                 // the built-in modules and those -m loaded
   std::vector<file_identity> module_files;  // the files -m read
+  board_catalogue boards;                   // the built-in boards and those -b loaded
+  std::vector<file_identity> board_files;   // the files -b read
   bool module_file_started = false;         // the module file header of -x is out
   board_configuration config;
   // Empty again whenever the configuration changes.

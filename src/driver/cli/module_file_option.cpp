@@ -3,6 +3,7 @@
 
 #include "catalogue/module_file/module_file_reader.h"
 #include "driver/cli/driver_branches.h"
+#include "driver/cli/file_problems.h"
 #include "driver/files/file_names.h"
 #include "driver/files/input_file.h"
 #include "driver/files/run_failure.h"
@@ -26,13 +27,7 @@ step_result module_file_input(driver_state& state) {
     file.problems.push_back({1, "file: expected at most 16 MiB"});
   else
     file = read_module_file(text, name, state.modules);
-  if (!file.problems.empty()) {
-    std::string lines;
-    for (const module_file_problem& problem : file.problems)
-      lines += (lines.empty() ? "" : "\n") + name + ':' + std::to_string(problem.line) + ": " +
-               problem.message;
-    throw input_error{lines};
-  }
+  if (!file.problems.empty()) throw refused_file(name, file.problems);
   for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
   if (const std::optional<file_identity> read = identity_of(name))
     state.module_files.push_back(*read);

@@ -177,7 +177,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   if (to_file) {
     check_not_template(state.tmpl, state.args[0], board_number(state.config), name);
     check_not_written(state, name);
-    check_not_module_file(state, name);
+    check_not_input_file(state, name);
   }
   if (option.check != nullptr) option.check(state);
   resolved_board& board = resolved_pins(state);
