@@ -44,8 +44,8 @@ struct board_entry {
 // other number.
 const board_entry* find_board(std::uint32_t number);
 
-// The built-in boards, in number order.
-std::span<const board_entry> builtin_boards();
+// The built-in boards in the order of their numbers.
+extern const std::span<const board_entry> builtin_boards;
 
 // A board read from a board file. Its entry views its own tables, so it
 // stays where it was made.

@@ -45,6 +45,9 @@ constexpr std::string_view package_outline = "#606060";
 constexpr int margin = 16;
 constexpr int heading_height = 64;
 constexpr int line_height = 20;
+// The legend's two columns and the heading's line need this much; a small
+// package's picture is made as wide.
+constexpr int min_legend_width = 560;
 
 // The drawing as it grows, and where its legend goes. Every piece of text is
 // appended to the drawing where it is made.
@@ -217,7 +220,7 @@ void draw_ball_grid(picture& pic) {
     }
   }
   svg += "</g>\n";
-  pic.width = 2 * left + width;
+  pic.width = std::max(2 * left + width, 2 * margin + min_legend_width);
   pic.legend_x = margin;
   pic.legend_y = top + height + grid_label_band + 24;
   pic.legend_width = pic.width - 2 * margin;
@@ -286,6 +289,12 @@ void draw_quad_flat(picture& pic) {
   pic.legend_y = top + corner_gap + 40;
   pic.legend_width = body - 2 * (corner_gap + 16);
   pic.height = top + body + lead_length + lead_label_band + margin;
+  if (pic.legend_width < min_legend_width) {  // below the package
+    pic.width = std::max(pic.width, 2 * margin + min_legend_width);
+    pic.legend_x = margin;
+    pic.legend_y = pic.height + 8;
+    pic.legend_width = pic.width - 2 * margin;
+  }
   pic.description = std::to_string(4 * n) +
                     "-pin quad flat pack, seen from the top, pin 1 at the top of the left side";
 }
