@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "catalogue/board_check.h"
+#include "catalogue/board_file/board_file_fields.h"
 #include "catalogue/board_file/board_file_reader.h"
 #include "catalogue/board_file/board_file_writer.h"
+#include "catalogue/direction_table.h"
 #include "catalogue/package_pins.h"
 
 namespace hbpins {
@@ -96,6 +98,66 @@ TEST(BoardFile, LocationsOffThePackage) {
   EXPECT_TRUE(is_package_location(quad, "208"));
   EXPECT_FALSE(is_package_location({}, "1"));
   EXPECT_EQ(pin_count({}), 0u);
+}
+
+using row_fields = std::array<std::string_view, board_file_column_count>;
+
+std::optional<board_file_row> read_row(const row_fields& fields) {
+  std::vector<std::string> problems;
+  std::optional<board_file_row> row = read_board_file_row(fields, problems);
+  EXPECT_EQ(row.has_value(), problems.empty());
+  return row;
+}
+
+// The built-in boards have no pull-down and no input with a pull-up on an
+// inout: every direction's words, as the export writes them, read back to
+// it, an LVDS signal's half by its name.
+TEST(BoardFile, EveryDirectionReadsBackFromItsWords) {
+  for (int d = 0; d < static_cast<int>(direction::nc); ++d) {
+    const direction_entry& dir = direction_info(static_cast<direction>(d));
+    SCOPED_TRACE(d);
+    row_fields fields;
+    fields[board_column] = "712";
+    fields[signal_column] = !is_lvds(dir.dir) ? "S" : is_lvds_p(dir.dir) ? "S_n_p" : "S_p_n";
+    fields[location_column] = "A1";
+    fields[direction_column] = mode_name(dir.mode);
+    fields[standard_column] = dir.standard;
+    fields[pull_column] = dir.pull;
+    const std::optional<board_file_row> row = read_row(fields);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->kind, board_row_kind::signal);
+    EXPECT_EQ(row->pin.dir, dir.dir);
+  }
+}
+
+// Every package a board file may declare reads back from its text, and
+// none just past the limits.
+TEST(BoardFile, EveryPackageReadsBackFromItsText) {
+  std::vector<package_shape> packages;
+  for (int pins = min_quad_flat_pins; pins <= max_quad_flat_pins; pins += 4)
+    packages.push_back({package_layout::quad_flat, static_cast<std::uint8_t>(pins / 4),
+                        static_cast<std::uint8_t>(pins / 4)});
+  for (int rows = min_grid_side; rows <= max_grid_side; ++rows)
+    for (int columns = min_grid_side; columns <= max_grid_side; ++columns)
+      packages.push_back({package_layout::ball_grid, static_cast<std::uint8_t>(rows),
+                          static_cast<std::uint8_t>(columns)});
+  row_fields fields;
+  fields[board_column] = "712";
+  for (const package_shape& package : packages) {
+    const std::string text = package_text(package);
+    fields[package_column] = text;
+    const std::optional<board_file_row> row = read_row(fields);
+    ASSERT_TRUE(row) << text;
+    EXPECT_EQ(row->kind, board_row_kind::board);
+    EXPECT_EQ(row->package, package) << text;
+  }
+  for (const std::string_view off : {"QFP4", "QFP404", "QFP210", "BGA1x2", "BGA2x61", "BGA2x",
+                                     "BGAx2", "BGA 2x2", "QFP", "qfp-8", "BGA2x2x2", "PGA144"}) {
+    fields[package_column] = off;
+    EXPECT_FALSE(read_row(fields)) << off;
+  }
+  fields[package_column] = "bga22X22";
+  EXPECT_EQ(package_text(read_row(fields)->package), "BGA22x22");
 }
 
 // A board file lays out one wiring per slot and never a ninth slot.
