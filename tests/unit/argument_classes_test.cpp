@@ -2,13 +2,14 @@
 // whole command line share: what each argument is taken for, how many
 // arguments it takes, and what the look ahead makes of whole command lines.
 
+#include "driver/cli/argument_classes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "catalogue/text/ascii_case.h"
-#include "driver/cli/argument_classes.h"
 
 namespace hbpins {
 namespace {
