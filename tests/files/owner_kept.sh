@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A replaced file keeps its owner and group: hbpins gives the new file the
 # old one's before it takes the old one's place, each output alike, also
-# behind a symbolic link, and the set-group-ID bit stays. A user who may not
-# set them replaces the file as before, as its own. Only root may give a file
-# to another user: exit status 77 (skipped) otherwise.
+# behind a symbolic link, and the set-group-ID bit of a file its group may
+# run stays (a change of owner clears it). A user who may not set them
+# replaces the file as before, as its own. Only root may give a file to
+# another user: exit status 77 (skipped) otherwise.
 set -u
 hbpins=$(realpath "$1")
 [ "$(id -u)" = 0 ] || { echo "not running as root, so no file can be given to another user: skipped"; exit 77; }
@@ -30,7 +31,7 @@ old board.ucf nobody:nogroup 640
 old decl.vhd nobody:root 604
 old top.vhd root:nogroup 660
 old pins.csv nobody:nogroup 600
-old target.ucf nobody:nogroup 2640
+old target.ucf nobody:nogroup 2770
 ln -s target.ucf link.ucf
 run -d 701 -s 722 -u board -c decl -t tmpl -o top -p pins
 run -d 710 -s 722 -u link
@@ -38,7 +39,7 @@ expect board.ucf "nobody:nogroup 640"
 expect decl.vhd "nobody:root 604"
 expect top.vhd "root:nogroup 660"
 expect pins.csv "nobody:nogroup 600"
-expect target.ucf "nobody:nogroup 2640"
+expect target.ucf "nobody:nogroup 2770"
 for file in board.ucf decl.vhd top.vhd pins.csv target.ucf; do
   grep -q QM722 "$file" || { echo "$file was not replaced"; failed=1; }
 done
