@@ -18,7 +18,7 @@ constexpr std::size_t max_board_file_size = std::size_t{16} << 20;
 
 }  // namespace
 
-step_result board_file_input(driver_state& state) {
+void board_file_input(driver_state& state) {
   if (state.board_chosen)
     throw usage_error("First load all board files and then specify the HB type!");
   const std::string name = option_file_name(option_value(state), ".csv");
@@ -33,7 +33,6 @@ step_result board_file_input(driver_state& state) {
   for (auto& board : file.boards) state.boards.loaded.push_back(std::move(board));
   if (const std::optional<file_identity> read = identity_of(name))
     state.board_files.push_back(*read);
-  return {2};
 }
 
 }  // namespace hbpins

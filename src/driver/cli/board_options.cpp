@@ -22,6 +22,13 @@ std::uint32_t board_number_of(std::string_view text) {
   throw usage_error("Wrong HB type specified!");
 }
 
+const board_entry& board_of(const driver_state& state, std::string_view text) {
+  const std::uint32_t number = board_number_of(text);
+  const board_entry* board = find_board(state.boards, number);
+  if (board == nullptr) throw usage_error("Incorrect HB nr " + std::to_string(number));
+  return *board;
+}
+
 run_failure wrong_modification(std::string_view module) {
   return usage_error("Wrong modification of QM" + std::string(module) + "!");
 }
@@ -66,24 +73,20 @@ void take_slot_number(driver_state& state, std::string_view digits) {
 
 }  // namespace
 
-step_result board_option(driver_state& state, std::string_view a, std::string_view k) {
+void board_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.board_chosen) throw usage_error("HB type already specified!");
-  const std::string_view text = k == "-D" ? option_value(state) : a;
-  const std::uint32_t number = board_number_of(text);
-  const board_entry* board = find_board(state.boards, number);
-  if (board == nullptr) throw usage_error("Incorrect HB nr " + std::to_string(number));
-  if (state.layout == table_format::module_file) {
-    write_board_file(state.out, *board);
-    return {0, true};
-  }
-  select_board(state.config, *board);
+  const board_entry& board = board_of(state, k == "-D" ? option_value(state) : a);
+  select_board(state.config, board);
   state.pins.reset();
   state.board_chosen = true;
-  if (state.verbose) state.out << "HB" << number << '\n';
-  return {k == "-D" ? 2u : 1u};
+  if (state.verbose) state.out << "HB" << board.number << '\n';
 }
 
-step_result module_option(driver_state& state, std::string_view a, std::string_view k) {
+void board_export(driver_state& state, std::string_view a, std::string_view k) {
+  write_board_file(state.listings, board_of(state, k == "-D" ? option_value(state) : a));
+}
+
+void module_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.placement_closed)
     throw usage_error("First specify all QMs and then write the output files!");
   if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
@@ -105,7 +108,6 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
     state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
               << int{state.next_slot} << '\n';
   ++state.next_slot;
-  return {k == "-S" ? 2u : 1u};
 }
 
 }  // namespace hbpins
