@@ -141,6 +141,11 @@ def check_filter(board, rows, header):
     field.clear()
     field.send_keys("slot 1")
     check(len(js(CELLS)) == sum(r["slot"] == "1" for r in rows), f"{board}: rows of slot 1")
+    # A location is matched whole: A2 is not AA2 or A20.
+    field.clear()
+    field.send_keys(rows[-1]["location"].lower())
+    check(js(CELLS) == [[r[c] for c in header] for r in rows if r["location"] == rows[-1]["location"]],
+          f"{board}: rows of location {rows[-1]['location']}")
     js("arguments[0].value = ''; arguments[0].dispatchEvent(new Event('input'))", field)
     check(marked(".match") == [] and len(js(CELLS)) == len(rows), f"{board}: filter cleared")
 

@@ -56,7 +56,8 @@ void print_usage(std::ostream& out) {
 void print_help(std::ostream& out) {
   print_usage(out);
   out << " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
-         "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
+         "    a picture of the FPGA package for .svg, a page of the package, the slot\n"
+         "    connectors and the pin table for .html, CSV on standard output for -\n"
          "    (all messages then go to standard error)\n"
          " -k check a .ucf file against the board: one line per difference (.ucf added)\n"
          " -m load the modules of a CSV module file (.csv added), for the arguments after it\n"
