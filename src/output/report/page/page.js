@@ -31,7 +31,8 @@ function makePick(view, indices) {
   picks.set(view, indices);
   view.classList.add("pick");
   view.setAttribute("tabindex", "0");
-  view.setAttribute("role", "button");
+  // A table row stays a row to a screen reader; the pins are buttons.
+  if (view.tagName !== "TR") view.setAttribute("role", "button");
   if (indices.some(shared)) view.classList.add("shared");
   for (const i of indices) views[i].push(view);
 }
