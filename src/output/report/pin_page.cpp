@@ -46,11 +46,10 @@ void append_slot(std::string& text, const pin_group& group, const slot_wiring& w
   text.append("\", \"wired\": [");
   for (int position = first_position; position <= last_position; ++position) {
     if (position > first_position) text += ", ";
-    const std::string_view location = wiring[position].view();
-    if (location == "0")
-      text += "null";
+    if (is_wired(wiring[position]))
+      ((text += '"').append(prefix).append(wiring[position].view())) += '"';
     else
-      ((text += '"').append(prefix).append(location)) += '"';
+      text += "null";
   }
   text += "]}";
 }
