@@ -15,7 +15,8 @@ const views = rows.map(() => []); // row index -> the elements showing it
 const atLocation = new Map(); // FPGA location -> the indices of its rows
 const onPosition = new Map(); // "slot:position" -> row index
 rows.forEach((row, i) => {
-  atLocation.set(row.location, [...(atLocation.get(row.location) ?? []), i]);
+  if (!atLocation.has(row.location)) atLocation.set(row.location, []);
+  atLocation.get(row.location).push(i);
   if (row.slot !== null) onPosition.set(`${row.slot}:${row.position}`, i);
 });
 const shared = (i) => atLocation.get(rows[i].location).length > 1;
