@@ -19,6 +19,7 @@
 #include "output/hdl/template_merge.h"
 #include "output/hdl/vhdl_writers.h"
 #include "output/report/package_picture.h"
+#include "output/report/pin_page.h"
 #include "output/report/pin_report.h"
 #include "output/ucf/ucf_check.h"
 #include "output/ucf/ucf_reader.h"
@@ -106,13 +107,15 @@ void write_top_file(const output_context& context, std::ostream& out) {
 }
 
 // JSON where the name ends in ".json" in any case, the package picture for
-// ".svg", CSV otherwise.
+// ".svg", the page of all views for ".html", CSV otherwise.
 void write_report_file(const output_context& context, std::ostream& out) {
   const resolved_board& board = context.board;
   if (ends_in_any_case(context.name, ".json"))
     write_json_report(board.list, board.uses, out);
   else if (ends_in_any_case(context.name, ".svg"))
     write_package_picture(board.list, board.uses, out);
+  else if (ends_in_any_case(context.name, ".html"))
+    write_pin_page(board.list, board.uses, out);
   else
     write_csv_report(board.list, board.uses, out);
 }
