@@ -82,6 +82,7 @@ pin_list resolve_pins(const board_configuration& config) {
   if (board == nullptr) return list;
   list.location_prefix = board->loc_prefix;
   list.package = board->package;
+  list.connectors = board->connectors;
   list.groups.reserve(1 + board->slot_count);
   std::size_t signal_count = 0;
   for (std::span<const pin_type> table : board->signal_tables) signal_count += table.size();
