@@ -2,10 +2,9 @@
 
 namespace hbpins {
 
-bool select_board(board_configuration& config, std::uint32_t number) {
-  const board_entry* board = find_board(number);
-  if (board == nullptr) return false;
-  config = board_configuration{board, {}};
+bool select_board(board_configuration& config, const board_entry& board) {
+  if (slot_count(board) > config.slots.size()) return false;
+  config = board_configuration{&board, {}};
   return true;
 }
 
@@ -20,12 +19,16 @@ placement place_module(board_configuration& config, std::uint32_t slot, const mo
   return placement::done;
 }
 
-std::uint8_t slot_count(const board_configuration& config) {
-  return config.board == nullptr ? 0 : config.board->slot_count;
+bool has_board(const board_configuration& config) {
+  return config.board != nullptr;
+}
+
+std::size_t slot_count(const board_configuration& config) {
+  return has_board(config) ? slot_count(*config.board) : 0;
 }
 
 std::uint16_t board_number(const board_configuration& config) {
-  return config.board == nullptr ? static_cast<std::uint16_t>(number_base) : config.board->number;
+  return has_board(config) ? config.board->number : static_cast<std::uint16_t>(number_base);
 }
 
 }  // namespace hbpins

@@ -40,7 +40,7 @@ struct pin_group {
 
 // The assembled board: the board's own signals, then one group per slot.
 struct pin_list {
-  std::uint16_t board = number_base;  // 700 before a board is chosen
+  std::uint16_t board_number = number_base;  // before a board is chosen
   // "P" where the locations are package pin numbers (P181), else empty.
   std::string_view location_prefix;
   package_shape package;          // where the locations sit on the FPGA

@@ -96,9 +96,11 @@ int first_signal(const module_pin_table& table) {
 void check_variant(const variant_check& check) {
   const module_pin_table& table = check.table;
   const int last = table.first_position + static_cast<int>(table.rows.size()) - 1;
+  // An empty table (last before first) lies within the positions.
   if (table.first_position < first_position || last > last_position) {
-    check.report(0, "position: expected positions 3 to 34, found a table from " +
-                        std::to_string(table.first_position) + " to " + std::to_string(last));
+    check.report(0, "position: expected positions " + range_text(connector_positions) +
+                        ", found a table from " + std::to_string(table.first_position) + " to " +
+                        std::to_string(last));
   }
   signal_families families;
   for (std::size_t k = 0; k < table.rows.size(); ++k)

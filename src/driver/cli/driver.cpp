@@ -1,5 +1,7 @@
 #include "driver/cli/driver.h"
 
+#include <utility>
+
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/usage.h"
@@ -9,13 +11,18 @@ namespace hbpins {
 
 namespace {
 
-// The switches, which set one thing of the state and take no value.
+// The switches, which set one thing of the state and take no value: the
+// last of -1, -2, -W and -x chooses how later listings look.
 step_result switch_argument(driver_state& state, std::string_view k) {
+  constexpr std::pair<std::string_view, table_format> table_switches[] = {
+      {"-1", table_format::text1c}, {"-2", table_format::text2c}, {"-W", table_format::wiki1c}};
   if (k == "-V") state.verbose = true;
-  if (k == "-2") state.layout = table_format::text2c;
-  if (k == "-1") state.layout = table_format::text1c;
-  if (k == "-W") state.layout = table_format::wiki1c;
-  if (k == "-X") state.layout = table_format::module_file;
+  if (k == "-X") state.listing_module_files = true;
+  for (const auto& [key, format] : table_switches) {
+    if (k != key) continue;
+    state.listing_format = format;
+    state.listing_module_files = false;
+  }
   return {};
 }
 
@@ -38,13 +45,13 @@ step_result argument_step(driver_state& state) {
   if (k == "-V" || k == "-2" || k == "-1" || k == "-W") return switch_argument(state, k);
   if (k == "-D" || k == "HB") return board_option(state, a, k);
   if (k == "-S" || k == "QM") {
-    if (state.board_chosen) return module_option(state, a, k);
+    if (has_board(state.config)) return module_option(state, a, k);
     if (k == "-S") throw usage_error("HB type not specified!");
     return listing_argument(state, a);
   }
   // Before -X, -T and -M: a bare name ending in ".ucf" is a UCF file,
   // "-t.ucf" too.
-  if (is_output_argument(a, k)) return output_argument(state, a, k);
+  if (const output_option* option = find_output(a, k)) return output_argument(state, *option, k);
   if (k == "-X") return switch_argument(state, k);
   if (k == "-T") return template_input(state);
   if (k == "-M") return module_file_input(state);

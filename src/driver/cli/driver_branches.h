@@ -31,8 +31,9 @@ step_result template_input(driver_state& state);
 step_result module_file_input(driver_state& state);
 
 // An option of the output table: -u, -c, -o, -p or -k, or a bare name
-// ending in ".ucf". False, with nothing done, when A is none of them.
-bool is_output_argument(std::string_view a, std::string_view k);
-step_result output_argument(driver_state& state, std::string_view a, std::string_view k);
+// ending in ".ucf"; nullptr when A is none of them.
+struct output_option;
+const output_option* find_output(std::string_view a, std::string_view k);
+step_result output_argument(driver_state& state, const output_option& option, std::string_view k);
 
 }  // namespace hbpins

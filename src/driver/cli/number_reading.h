@@ -25,8 +25,9 @@ std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint3
 inline constexpr std::uint32_t number_limit = 65536;
 inline constexpr std::uint32_t byte_limit = 256;
 
-// A module number as typed: 700 to 955 as they are, any other number short
-// for 700 more (4 is module 704); nothing for 65536 or more.
+// A module number as typed: the module numbers as they are, any other
+// number short for number_base more (4 is module 704); nothing for 65536
+// or more.
 std::optional<std::uint32_t> read_module_number(std::string_view text);
 
 }  // namespace hbpins

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <ostream>
 
+#include "catalogue/board_catalogue.h"
 #include "driver/files/file_names.h"
 #include "driver/files/run_failure.h"
 
@@ -58,17 +59,17 @@ void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-std::string default_template_name(std::string_view program_path, unsigned board) {
-  return program_directory(program_path) + "HB" + std::to_string(board) + "_template.vhd";
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number) {
+  return program_directory(program_path) + board_name(board_number) + "_template.vhd";
 }
 
 // A name that leads to no file is no template; most outputs are new files.
-void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
-                        const std::string& name) {
+void check_not_template(const template_file& tmpl, std::string_view program_path,
+                        std::uint32_t board_number, const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
   const bool is_open_template = tmpl.stream.is_open() && *output == tmpl.identity;
-  if (is_open_template || output == identity_of(default_template_name(program_path, board)))
+  if (is_open_template || output == identity_of(default_template_name(program_path, board_number)))
     throw usage_error("Output file is the VHDL template!");
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -42,12 +43,12 @@ void open_template(template_file& tmpl, const std::string& name);
 void close_template(template_file& tmpl);
 
 // The board's template beside the program, which -o reads without -t.
-std::string default_template_name(std::string_view program_path, unsigned board);
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number);
 
 // No output may truncate a template: the open one, nor the board's default
 // template, which every later run without -t reads.
-void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
-                        const std::string& name);
+void check_not_template(const template_file& tmpl, std::string_view program_path,
+                        std::uint32_t board_number, const std::string& name);
 
 // A template that lacks a marker line, so that the merge left out a block
 // (a misspelt "--QM_BEGIN"), gets one warning line on err.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/text/write_text.h"
 #include "output/report/report_labels.h"
 #include "output/report/svg_text.h"
 
@@ -351,7 +352,7 @@ std::size_t package_pins(const package_shape& package) {
 // The XML declaration, the <svg> element sized to the drawing, a white page,
 // and the heading naming the board and the package.
 std::string heading(const picture& pic) {
-  const std::string board = "HB" + std::to_string(pic.pins.board);
+  const std::string board = board_name(pic.pins.board_number);
   std::string head =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
@@ -381,8 +382,8 @@ void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostr
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
   draw_legend(pic);
   const std::string head = heading(pic);
-  out.write(head.data(), static_cast<std::streamsize>(head.size()));
-  out.write(pic.body.data(), static_cast<std::streamsize>(pic.body.size()));
+  write_text(out, head);
+  write_text(out, pic.body);
   out << "</svg>\n";
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/text/write_text.h"
 #include "output/hdl/vhdl_names.h"
 #include "output/report/report_labels.h"
 
@@ -73,10 +74,6 @@ void for_each_row(const pin_list& pins, const pin_uses& uses, Write write_row) {
   }
 }
 
-void write_text(std::ostream& out, const std::string& text) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
 // Quoted, with its quotes doubled, where it holds a comma, a quote or a
 // line end.
 bool needs_csv_quotes(char c) {
@@ -132,8 +129,6 @@ void append_json_value(std::string& text, std::size_t column, std::string_view f
 
 }  // namespace
 
-// The report is made in one text, a few dozen KiB at most, and written at
-// once.
 void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   std::string text;
   for (std::string_view column : columns) text.append(column) += ',';
@@ -150,7 +145,7 @@ void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& 
 
 // One object per line, a comma after every one but the last.
 void write_json_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
-  std::string text = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [";
+  std::string text = "{\"board\": " + std::to_string(pins.board_number) + ", \"pins\": [";
   bool first = true;
   for_each_row(pins, uses, [&](const report_row& row) {
     text += first ? "\n{\"" : ",\n{\"";
