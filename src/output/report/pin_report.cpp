@@ -1,12 +1,13 @@
 #include "output/report/pin_report.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "catalogue/text/csv_fields.h"
+#include "catalogue/text/escaped_text.h"
 #include "catalogue/text/write_text.h"
 #include "output/hdl/vhdl_names.h"
 #include "output/report/report_labels.h"
@@ -74,25 +75,6 @@ void for_each_row(const pin_list& pins, const pin_uses& uses, Write write_row) {
   }
 }
 
-// Quoted, with its quotes doubled, where it holds a comma, a quote or a
-// line end.
-bool needs_csv_quotes(char c) {
-  return c == ',' || c == '"' || c == '\r' || c == '\n';
-}
-
-void append_csv_field(std::string& text, std::string_view field) {
-  if (std::none_of(field.begin(), field.end(), needs_csv_quotes)) {
-    text += field;
-    return;
-  }
-  text += '"';
-  for (char c : field) {
-    if (c == '"') text += '"';
-    text += c;
-  }
-  text += '"';
-}
-
 bool needs_json_escape(char c) {
   return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
 }
@@ -105,16 +87,9 @@ void append_json_escape(std::string& text, char c) {
     (text += "\\u00") += {hex[(c >> 4) & 0xf], hex[c & 0xf]};
 }
 
-// Runs of plain characters are copied whole.
 void append_json_string(std::string& text, std::string_view field) {
   text += '"';
-  for (auto c = field.begin(); c != field.end(); ++c) {
-    const auto plain = std::find_if(c, field.end(), needs_json_escape);
-    text.append(c, plain);
-    if (plain == field.end()) break;
-    c = plain;
-    append_json_escape(text, *c);
-  }
+  append_escaped(text, field, needs_json_escape, append_json_escape);
   text += '"';
 }
 

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "catalogue/text/message_text.h"
+
 namespace hbpins {
 
 namespace {
@@ -123,10 +125,6 @@ void tell(check_report& report, difference_kind kind, std::size_t line, std::str
   (text += what) += '\n';
   report.out << text;
   ++report.counts[kind];
-}
-
-std::string quoted(std::string_view text) {
-  return '"' + std::string(text) + '"';
 }
 
 std::string pull_words(std::string_view pull) {
