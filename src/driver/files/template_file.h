@@ -1,27 +1,15 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "driver/files/file_identity.h"
 #include "output/hdl/template_merge.h"
 
 namespace hbpins {
-
-// A file by device and inode, whatever the name it is reached by.
-struct file_identity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool is_regular = false;
-  bool operator==(const file_identity&) const = default;
-};
-
-// The file a name leads to, links followed; nothing where there is none.
-std::optional<file_identity> identity_of(const std::string& name);
 
 // The VHDL template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
