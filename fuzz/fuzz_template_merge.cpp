@@ -32,7 +32,7 @@ struct unseekable : std::stringbuf {
 
 struct module_on_slot {
   std::uint16_t module;
-  std::uint8_t modification = 0;
+  std::uint8_t variant = 0;
 };
 
 pin_list configured(const board_entry* board, std::initializer_list<module_on_slot> modules) {
@@ -40,7 +40,7 @@ pin_list configured(const board_entry* board, std::initializer_list<module_on_sl
   if (board != nullptr) select_board(config, *board);
   std::uint16_t slot = 0;
   for (const module_on_slot& m : modules)
-    place_module(config, slot++, find_module({}, m.module), m.modification);
+    place_module(config, slot++, find_module({}, m.module), m.variant);
   return resolve_pins(config);
 }
 

@@ -9,13 +9,13 @@ bool select_board(board_configuration& config, const board_entry& board) {
 }
 
 placement place_module(board_configuration& config, std::uint32_t slot, const module_entry* module,
-                       std::uint8_t modification) {
+                       std::uint8_t variant) {
   if (slot >= slot_count(config)) return placement::no_such_slot;
   if (module == nullptr || module->kind == module_kind::listing_only)
     return placement::no_such_module;
   const std::size_t variants = module->variants.size();
-  if (variants > 1 && modification >= variants) return placement::no_such_variant;
-  config.slots[slot] = {module, modification};
+  if (variants > 1 && variant >= variants) return placement::no_such_variant;
+  config.slots[slot] = {module, variant};
   return placement::done;
 }
 

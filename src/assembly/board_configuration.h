@@ -9,11 +9,11 @@
 
 namespace hbpins {
 
-// A module on a slot: its catalogue entry and the modification typed after
-// its number.
+// A module on a slot: its catalogue entry and the variant typed after its
+// number (which the users call its modification).
 struct placed_slot {
   const module_entry* module = &empty_module();
-  std::uint8_t modification = 0;
+  std::uint8_t variant = 0;
 };
 
 // The board a run assembles and the module on each of its slots; no board
@@ -31,9 +31,9 @@ enum class placement { done, no_such_slot, no_such_module, no_such_variant };
 
 // Puts a module on a slot, checked in this order: the slot, the module (none,
 // or 700, which is only listed), the variant. The modules with two pin tables
-// take modification 0 or 1; the others ignore it.
+// take variant 0 or 1; the others ignore it.
 placement place_module(board_configuration& config, std::uint32_t slot, const module_entry* module,
-                       std::uint8_t modification);
+                       std::uint8_t variant);
 
 bool has_board(const board_configuration& config);
 // The chosen board's slots; none before a board is chosen.

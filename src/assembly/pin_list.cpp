@@ -19,7 +19,7 @@ void add_pin(pin_group& group, std::string name, std::string_view prefix, const 
   pin.name = std::move(name);
   pin.location.assign(prefix).append(loc.view());
   pin.position = static_cast<std::uint8_t>(position);
-  pin.dir = &direction_info(dir);
+  pin.io = &direction_info(dir);
 }
 
 // The table's rows on consecutive positions from its first one; every
@@ -66,8 +66,8 @@ pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_s
   } else {
     group.kind = group_kind::module;
     group.has_variants = module.variants.size() > 1;
-    group.variant = group.has_variants ? placed.modification : 0;
-    if (const auto table = lookup_module_table(module, placed.modification))
+    group.variant = group.has_variants ? placed.variant : 0;
+    if (const auto table = lookup_module_table(module, placed.variant))
       map_pin_table(group, wiring, board.location_prefix, *table);
   }
   return group;

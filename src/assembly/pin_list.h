@@ -17,8 +17,8 @@ struct resolved_pin {
   std::string name;           // "QM0_DIN<5>", "QM<4><3>", "CLK"
   std::string location;       // as the outputs write it, the board's prefix included: "P181"
   std::uint8_t position = 0;  // the connector position, 3 to 34; 0 for a board signal
-  const direction_entry* dir = nullptr;
-  name_check checked{};  // the port and vector bit the name makes, or why none
+  const direction_entry* io = nullptr;  // its standard, pull resistor and port mode
+  name_check checked{};                 // the port and vector bit the name makes, or why none
 };
 
 enum class group_kind {

@@ -19,9 +19,9 @@ bool is_listed(const module_entry& module) {
 }
 
 std::optional<module_pin_table> lookup_module_table(const module_entry& module,
-                                                    std::uint8_t modification) {
+                                                    std::uint8_t variant) {
   if (module.variants.size() == 1) return module.variants[0];
-  if (module.variants.size() == 2 && modification < 2) return module.variants[modification];
+  if (module.variants.size() == 2 && variant < 2) return module.variants[variant];
   return std::nullopt;
 }
 

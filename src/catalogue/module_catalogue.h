@@ -31,10 +31,10 @@ struct loaded_module {
 // Whether the listing shows the module: 953, 954 and 955 are placed only.
 bool is_listed(const module_entry& module);
 
-// The pin table a slot uses: the variant chosen by the modification for the
-// modules with two, the only table otherwise; nothing for 954 and 955.
+// The pin table a slot uses: the variant chosen for the modules with two,
+// the only table otherwise; nothing for 954 and 955.
 std::optional<module_pin_table> lookup_module_table(const module_entry& module,
-                                                    std::uint8_t modification);
+                                                    std::uint8_t variant);
 
 // Module 954, which every slot holds until a module is placed on it.
 const module_entry& empty_module();

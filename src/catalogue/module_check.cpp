@@ -36,8 +36,8 @@ struct variant_check {
   }
 };
 
-void check_name(const variant_check& check, int position, const qm_pin_row_type& row,
-                signal_families& families) {
+void check_row_name(const variant_check& check, int position, const qm_pin_row_type& row,
+                    signal_families& families) {
   const std::string_view name = row.name.view();
   if (name == "NC") {
     check.report(position, "signal: expected a name other than NC, which marks no signal");
@@ -83,7 +83,7 @@ void check_row(const variant_check& check, int position, const qm_pin_row_type& 
   }
   if (!is_module_direction(row.dir))
     check.report(position, "direction: expected in, out or inout without a pull resistor");
-  check_name(check, position, row, families);
+  check_row_name(check, position, row, families);
   if (is_lvds_p(row.dir) || is_lvds_n(row.dir)) check_pair(check, position, row.dir);
 }
 

@@ -28,28 +28,29 @@ std::uint32_t board_number_of(std::string_view text) {
   throw usage_error("Wrong HB type specified!");
 }
 
-run_failure wrong_modification(std::string_view module) {
+// The users' word for a build variant is modification.
+run_failure wrong_variant(std::string_view module) {
   return usage_error("Wrong modification of QM" + std::string(module) + "!");
 }
 
 struct module_choice {
   std::uint32_t number = 0;
-  std::uint8_t modification = 0;
+  std::uint8_t variant = 0;
   std::string typed;  // the module as typed, for the messages
 };
 
 // "QM704", "704-1", "4": a module number or index with an optional
-// modification after the first "-". A module that is no number fails with
+// variant after the first "-". A module that is no number fails with
 // the message given.
 module_choice module_choice_of(std::string_view text, const std::string& no_number) {
   if (text.starts_with("QM") || text.starts_with("qm")) text.remove_prefix(2);
   module_choice choice;
   if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
-    const std::optional<std::uint32_t> modification =
+    const std::optional<std::uint32_t> variant =
         read_number_below(text.substr(dash + 1), byte_limit);
     text = text.substr(0, dash);
-    if (!modification) throw wrong_modification(text);
-    choice.modification = static_cast<std::uint8_t>(*modification);
+    if (!variant) throw wrong_variant(text);
+    choice.variant = static_cast<std::uint8_t>(*variant);
   }
   const std::optional<std::uint32_t> number = read_module_number(text);
   if (!number) throw usage_error(no_number);
@@ -91,19 +92,19 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
   const module_choice choice =
       module_choice_of(k == "-S" ? option_value(state) : a, no_module_message(a, k));
   const module_entry* module = find_module(state.catalogue, choice.number);
-  switch (place_module(state.config, state.next_slot, module, choice.modification)) {
+  switch (place_module(state.config, state.next_slot, module, choice.variant)) {
     case placement::no_such_slot:
       throw usage_error("Wrong QM slot specified!");
     case placement::no_such_module:
       throw usage_error("Incorrect QM nr " + std::to_string(choice.number));
     case placement::no_such_variant:
-      throw wrong_modification(choice.typed);
+      throw wrong_variant(choice.typed);
     case placement::done:
       break;
   }
   state.pins.reset();
   if (state.verbose)
-    state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
+    state.out << "QM" << choice.number << "-" << int{choice.variant} << " on slot "
               << int{state.next_slot} << '\n';
   ++state.next_slot;
   return {k == "-S" ? 2u : 1u};

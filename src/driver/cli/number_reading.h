@@ -21,7 +21,7 @@ number_reading read_number(std::string_view text);
 // it says: nothing for a failed reading or a value of limit or more.
 std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint32_t limit);
 
-// Board and module numbers fit 16 bits, slot numbers and modifications 8.
+// Board and module numbers fit 16 bits, slot numbers and variants 8.
 inline constexpr std::uint32_t number_limit = 65536;
 inline constexpr std::uint32_t byte_limit = 256;
 

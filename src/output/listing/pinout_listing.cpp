@@ -26,9 +26,9 @@ constexpr pin_texts unused_pin = {"-", "-", "NC"};
 
 // An unconnected row shows "-" in place of its name "NC".
 pin_texts signal_texts(const qm_pin_row_type& row) {
-  const direction_entry& dir = direction_info(row.dir);
+  const direction_entry& io = direction_info(row.dir);
   const std::string_view label = row.dir == direction::nc ? "-" : row.name.view();
-  return {label, dir.listing_direction, dir.listing_standard};
+  return {label, io.listing_direction, io.listing_standard};
 }
 
 pin_texts connector_pin_texts(const module_pin_table& table, int pin) {

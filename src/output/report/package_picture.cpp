@@ -135,8 +135,8 @@ void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
       svg += ", position ";
       append_number(svg, pin->position);
     }
-    svg.append("; ").append(mode_name(pin->dir->mode)).append(", ").append(pin->dir->standard);
-    if (!pin->dir->pull.empty()) svg.append(", pull-").append(pin->dir->pull);
+    svg.append("; ").append(mode_name(pin->io->mode)).append(", ").append(pin->io->standard);
+    if (!pin->io->pull.empty()) svg.append(", pull-").append(pin->io->pull);
   }
 }
 

@@ -69,7 +69,7 @@ void for_each_row(const pin_list& pins, const pin_uses& uses, Write write_row) {
     texts.slot = group.kind == group_kind::board_signals ? "" : std::to_string(group.slot);
     for (const resolved_pin& pin : group.pins) {
       write_row(report_row{texts.slot, texts.label, position_text(texts, group, pin), pin.name,
-                           pin.location, mode_name(pin.dir->mode), pin.dir->standard, pin.dir->pull,
+                           pin.location, mode_name(pin.io->mode), pin.io->standard, pin.io->pull,
                            port_text(texts, pin), other_signals(texts, uses, pin)});
     }
   }

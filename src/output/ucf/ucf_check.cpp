@@ -157,17 +157,17 @@ void compare_location(check_report& report, const board_nets& nets, const net_st
 
 void compare_standard(check_report& report, const net_statement& statement,
                       const resolved_pin& pin) {
-  if (!statement.standard || equal_in_any_case(*statement.standard, pin.dir->standard)) return;
+  if (!statement.standard || equal_in_any_case(*statement.standard, pin.io->standard)) return;
   tell(report, differing, statement.line, pin.name,
        "IOSTANDARD " + std::string(*statement.standard) + ", the board has " +
-           std::string(pin.dir->standard));
+           std::string(pin.io->standard));
 }
 
 // A pull the statement states that is not the board's; and where the file
 // places the net but never states the pull the board has, that pull.
 void compare_pull(check_report& report, const net_statement& statement, bool pull_left_out,
                   const resolved_pin& pin) {
-  const std::string_view pull = pin.dir->pull;
+  const std::string_view pull = pin.io->pull;
   if (!statement.pull.empty() && statement.pull != pull)
     tell(report, differing, statement.line, pin.name,
          pull_words(statement.pull) + ", the board has " + pull_words(pull));

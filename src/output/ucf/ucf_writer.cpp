@@ -28,9 +28,9 @@ void append_constraint(std::string& text, const resolved_pin& pin, std::size_t p
   text.append(blanks_after(pin.name.size(), name_column), ' ');
   text.append(" LOC = \"").append(pin.location) += '"';
   text.append(blanks_after(pin.location.size() - prefix_length, location_column), ' ');
-  text.append("| IOSTANDARD = ").append(pin.dir->standard);
+  text.append("| IOSTANDARD = ").append(pin.io->standard);
   for (const pull_constraint& pull : pull_constraints)
-    if (pin.dir->pull == pull.pull) text.append(" | ").append(pull.keyword);
+    if (pin.io->pull == pull.pull) text.append(" | ").append(pull.keyword);
   text += " ;\n";
 }
 
