@@ -10,8 +10,6 @@ namespace hbpins {
 
 namespace {
 
-constexpr int connector_pins = 36;
-
 // What one connector pin shows: the signal, and its direction and electrical
 // standard as the module sees them.
 struct pin_texts {
@@ -31,9 +29,11 @@ pin_texts signal_texts(const qm_pin_row_type& row) {
   return {label, io.listing_direction, io.listing_standard};
 }
 
+// The pins before the connector positions carry +5V, those after them
+// ground.
 pin_texts connector_pin_texts(const module_pin_table& table, int pin) {
-  if (pin <= 2) return power_pin;
-  if (pin >= connector_pins - 1) return ground_pin;
+  if (pin < first_position) return power_pin;
+  if (pin > last_position) return ground_pin;
   const int row = pin - table.first_position;
   if (row < 0 || row >= static_cast<int>(table.rows.size())) return unused_pin;
   return signal_texts(table.rows[static_cast<std::size_t>(row)]);

@@ -36,7 +36,10 @@ struct slot_colour {
 constexpr slot_colour slot_colours[] = {
     {"#332288", "#FFFFFF"}, {"#DDCC77", "#000000"}, {"#117733", "#FFFFFF"}, {"#88CCEE", "#000000"},
     {"#882255", "#FFFFFF"}, {"#44AA99", "#000000"}, {"#999933", "#000000"}, {"#AA4499", "#FFFFFF"}};
-constexpr std::string_view slot_digits = "01234567";
+// A colour and a digit for every slot a board may have.
+static_assert(std::size(slot_colours) == max_slots);
+constexpr std::string_view slot_digits = "0123456789";
+static_assert(slot_digits.size() >= max_slots);
 constexpr pin_look board_look = {"#555555", "#000000", 1, "B", "#FFFFFF"};
 constexpr pin_look shared_look = {"#EE0000", "#000000", 3, "!", "#FFFFFF"};
 constexpr pin_look free_look = {"none", "#A0A0A0", 1, "", ""};
@@ -75,8 +78,8 @@ void append_package(std::string& svg, const svg_shape& s, std::string_view corne
 
 pin_look group_look(const pin_group& group) {
   if (group.kind == group_kind::board_signals) return board_look;
-  const slot_colour& colour = slot_colours[group.slot % std::size(slot_colours)];
-  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot % slot_digits.size(), 1),
+  const slot_colour& colour = slot_colours[group.slot];
+  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1),
           colour.mark};
 }
 
