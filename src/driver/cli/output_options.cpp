@@ -3,6 +3,7 @@
 // assembled board's pin list. -k is one of them that writes no file: it
 // reads its file and reports on the message stream.
 
+#include <cerrno>
 #include <optional>
 
 #include "assembly/location_uses.h"
@@ -95,12 +96,15 @@ void check_template_unread(const driver_state& state) {
                       "the VHDL template was closed by an earlier -o"};
 }
 
+// A failed read leaves its errno behind: the template's stream keeps only
+// its bad state.
 void write_top_file(const output_context& context, std::ostream& out) {
   template_file& tmpl = context.state.tmpl;
+  errno = 0;
   const template_markers found =
       merge_template(kept_ports(context.pins.list, context.pins.slot_ports, false), tmpl.stream,
                      out, context.state.out);
-  if (tmpl.stream.bad()) throw run_failure{exit_status::read, "cannot read the VHDL template"};
+  if (tmpl.stream.bad()) throw read_failure(tmpl.name, errno);
   close_template(tmpl);
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
@@ -175,8 +179,6 @@ board_pins& resolved_pins(driver_state& state) {
   return *state.pins;
 }
 
-}  // namespace
-
 const output_option* find_output(std::string_view a, std::string_view k) {
   for (const output_option& option : output_options)
     if (k == option.key || (!option.bare_suffix.empty() && a.ends_with(option.bare_suffix)))
@@ -184,7 +186,19 @@ const output_option* find_output(std::string_view a, std::string_view k) {
   return nullptr;
 }
 
-step_result output_argument(driver_state& state, const output_option& option, std::string_view k) {
+}  // namespace
+
+std::optional<argument_class> output_class(std::string_view a, std::string_view k) {
+  const output_option* option = find_output(a, k);
+  if (option == nullptr) return std::nullopt;
+  argument_class c{argument_role::output, k == option->key ? 2u : 1u};
+  c.output = option;
+  c.may_write_stdout = option->goes_to == destination::file_or_stdout;
+  c.reads_template = option->prepare == open_default_template;
+  return c;
+}
+
+void output_argument(driver_state& state, const output_option& option, std::string_view k) {
   const bool takes_value = k == option.key;
   // A bare name is used as typed, in its own case.
   const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
@@ -196,7 +210,7 @@ step_result output_argument(driver_state& state, const output_option& option, st
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
   if (to_file) {
-    check_not_template(state.tmpl, state.args[0], board_number(state.config), name);
+    check_not_template(state.tmpl, state.args[0], name);
     check_not_written(state, name);
     check_not_module_file(state, name);
   }
@@ -208,16 +222,17 @@ step_result output_argument(driver_state& state, const output_option& option, st
   else
     write(to_stdout ? state.data_out : state.out);
   state.placement_closed = true;
-  return {takes_value ? 2u : 1u};
 }
 
-// -t NAME, accepted at any point, also before the board.
-step_result template_input(driver_state& state) {
+// -t NAME, accepted at any point, also before the board; only an -o after it
+// reads it.
+void template_input(driver_state& state) {
   const std::string name = option_file_name(option_value(state), ".vhd");
   if (state.verbose) state.out << "VHDL template file " << name << '\n';
   open_template(state.tmpl, name);
   state.template_open = true;
-  return {2};
+  if (state.index > state.last_merge)
+    state.err << "hbpins: warning: -t " << name << " is read by no -o after it\n";
 }
 
 }  // namespace hbpins
