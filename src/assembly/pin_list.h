@@ -44,6 +44,7 @@ struct pin_list {
   // "P" where the locations are package pin numbers (P181), else empty.
   std::string_view location_prefix;
   package_shape package;          // where the locations sit on the FPGA
+  connector_table connectors;     // the board's wiring of each slot
   std::vector<pin_group> groups;  // groups[0] holds the board's signals
 
   const pin_group& board_signals() const { return groups.front(); }

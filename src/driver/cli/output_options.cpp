@@ -18,6 +18,7 @@
 #include "output/hdl/template_merge.h"
 #include "output/hdl/vhdl_writers.h"
 #include "output/report/package_picture.h"
+#include "output/report/pin_page.h"
 #include "output/report/pin_report.h"
 #include "output/ucf/ucf_check.h"
 #include "output/ucf/ucf_reader.h"
@@ -118,6 +119,7 @@ struct report_form {
 constexpr report_form report_forms[] = {
     {".json", write_json_report},
     {".svg", write_package_picture},
+    {".html", write_pin_page},
     {"", write_csv_report},
 };
 
