@@ -33,8 +33,10 @@ _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
-  local boards="701 706 709 710 711" i file
-  # The boards of the board files given to -b so far on the line.
+  # The boards as the program's usage text lists them, and those of the board
+  # files given to -b so far on the line.
+  local program=${COMP_WORDS[0]/#\~/$HOME} boards i file
+  boards=$("$program" --help 2> /dev/null | sed -n 's/^ *supported HBxxx: //p' | tr -d ,)
   for ((i = 1; i < COMP_CWORD; i++)); do
     [[ ${COMP_WORDS[i],,} == -b ]] || continue
     file=${COMP_WORDS[i+1]}

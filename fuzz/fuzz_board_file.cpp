@@ -36,7 +36,7 @@ bool same_signals(const board_entry& a, const board_entry& b) {
 }
 
 bool same_board(const board_entry& a, const board_entry& b) {
-  if (a.number != b.number || a.slot_count != b.slot_count || a.loc_prefix != b.loc_prefix ||
+  if (a.number != b.number || a.location_prefix != b.location_prefix ||
       !(a.package == b.package) || a.connectors.size() != b.connectors.size())
     return false;
   for (std::size_t s = 0; s < a.connectors.size(); ++s)
@@ -48,7 +48,7 @@ bool same_board(const board_entry& a, const board_entry& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const board_catalogue builtin;
+  const run_catalogue builtin;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const board_file file = read_board_file(text, "fuzz.csv", builtin);
   for (const board_file_problem& problem : file.problems)

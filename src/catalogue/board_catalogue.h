@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,25 +29,27 @@ struct package_shape {
   bool operator==(const package_shape&) const = default;
 };
 
+// A base board: the FPGA location behind each connector position of each
+// slot, and the board's own signals.
 struct board_entry {
   std::uint16_t number = 0;
-  std::uint8_t slot_count = 0;
   // Written before every location in the UCF file: boards with package pin
   // numbers need "P181", ball names stand as they are.
-  std::string_view loc_prefix;
+  std::string_view location_prefix;
   package_shape package;
-  connector_table connectors;
+  connector_table connectors;                                // one wiring per slot
   std::span<const std::span<const pin_type>> signal_tables;  // appended in order
 };
 
-// The boards compiled in.
-extern const std::span<const board_entry> builtin_boards;
+inline std::size_t slot_count(const board_entry& board) {
+  return board.connectors.size();
+}
 
-// The entry of a board number (701, 706, 709, 710, 711); nullptr for any
-// other number.
-const board_entry* find_board(std::uint32_t number);
+// The name of a board number, as the outputs and the templates write it:
+// "HB710".
+std::string board_name(std::uint32_t number);
 
-// The built-in boards in the order of their numbers.
+// The boards compiled in, in ascending number order (board_tables.cpp).
 extern const std::span<const board_entry> builtin_boards;
 
 // A board read from a board file. Its entry views its own tables, so it
@@ -57,30 +59,17 @@ struct loaded_board {
   loaded_board(const loaded_board&) = delete;
   loaded_board& operator=(const loaded_board&) = delete;
 
-  // Lays out the board's tables: one slot per wiring, its signals as one
-  // table in their order.
-  void set_tables(std::string_view prefix, package_shape package, std::vector<slot_wiring> wirings,
+  // Lays out the board's tables: the entry views them, its signals as one
+  // table.
+  void set_tables(std::string prefix, package_shape package, std::vector<slot_wiring> wiring,
                   std::vector<pin_type> board_signals);
 
   std::string file;  // where it was read from
   std::string location_prefix;
   std::vector<slot_wiring> connectors;
   std::vector<pin_type> signals;
-  std::array<std::span<const pin_type>, 1> tables;
+  std::array<std::span<const pin_type>, 1> signal_tables;
   board_entry entry;
 };
-
-// The boards a run knows: the built-in ones, and those its board files add,
-// which live as long as the run.
-struct board_catalogue {
-  std::vector<std::unique_ptr<const loaded_board>> loaded;
-};
-
-// The entry of a board number, built-in boards first; nullptr for a number
-// that no board has.
-const board_entry* find_board(const board_catalogue& boards, std::uint32_t number);
-
-// The board loaded under a number, for the message that refuses a second.
-const loaded_board* find_loaded(const board_catalogue& boards, std::uint32_t number);
 
 }  // namespace hbpins

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "catalogue/direction_table.h"
+#include "catalogue/number_classes.h"
 #include "catalogue/package_pins.h"
 #include "catalogue/signal_families.h"
 #include "catalogue/signal_names.h"
@@ -53,17 +54,15 @@ struct board_checker {
 };
 
 void check_counts(board_checker& check) {
-  const board_entry& board = check.board;
-  const std::size_t slots = board.connectors.size();
-  if (slots < 1 || slots > max_slots)
-    check.report("slot: expected 1 to 8 slots, found " + std::to_string(slots));
-  if (slots != board.slot_count)
-    check.report("connectors: expected a wiring for each of the " +
-                 std::to_string(board.slot_count) + " slots");
+  const std::size_t slots = slot_count(check.board);
+  if (!slot_counts.contains(static_cast<std::int64_t>(slots)))
+    check.report("slot: expected " + range_text(slot_counts) + " slots, found " +
+                 std::to_string(slots));
   const std::size_t count = check.signals.size();
-  if (count < 1 || count > max_board_signals)
-    check.report("signal: expected 1 to 100 board signals, found " + std::to_string(count));
-  if (count > 0 && direction_info(check.signals[0]->dir).mode != vhdl_dir::inp)
+  if (!board_signal_counts.contains(static_cast<std::int64_t>(count)))
+    check.report("signal: expected " + range_text(board_signal_counts) + " board signals, found " +
+                 std::to_string(count));
+  if (count > 0 && direction_info(check.signals[0]->dir).mode != port_mode::inp)
     check.report_signal(0, "direction: expected in for the clock net, the first signal, found " +
                                std::string(mode_name(direction_info(check.signals[0]->dir).mode)));
 }

@@ -19,12 +19,10 @@ struct board_problem {
   std::string message;
 };
 
-// A board signal's table holds no more rows than this: the board's ports
-// leave the declarations room for the modules on its slots.
-inline constexpr std::size_t max_board_signals = 100;
-
-// Every problem of a board: 1 to 8 slots; a package to place the locations
-// on, and every location on it; 1 to 100 signals, the first one, the clock
+// Every problem of a board: 1 to max_slots slots; a package to place the
+// locations on, and every location on it, which keeps each within the
+// max_location_length characters the outputs hold; 1 to 100 board signals
+// (board_signal_counts), the first one, the clock
 // net, an input; the signals named as the modules name theirs, each once, a
 // vector's bits of one direction, each LVDS signal with its other half (_p
 // and _n); and every FPGA location used once, by a connector position or by

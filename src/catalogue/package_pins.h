@@ -5,17 +5,9 @@
 #include <string_view>
 
 #include "catalogue/board_catalogue.h"
+#include "catalogue/number_classes.h"
 
 namespace hbpins {
-
-// The packages a board may declare: a quad flat pack of 8 to 400 pins, a
-// multiple of four, or a ball grid of 2 to 60 rows and 2 to 60 columns. The
-// picture of either stays within a page a browser shows whole, and every
-// location of either within the four characters of a location.
-inline constexpr int min_quad_flat_pins = 8;
-inline constexpr int max_quad_flat_pins = 400;
-inline constexpr int min_grid_side = 2;
-inline constexpr int max_grid_side = 60;
 
 std::size_t pin_count(const package_shape& package);
 

@@ -29,8 +29,7 @@ std::vector<pin_type> signals_of(const board_entry& board) {
 }
 
 void expect_same_tables(const board_entry& a, const board_entry& b) {
-  EXPECT_EQ(a.slot_count, b.slot_count);
-  EXPECT_EQ(a.loc_prefix, b.loc_prefix);
+  EXPECT_EQ(a.location_prefix, b.location_prefix);
   EXPECT_EQ(a.package, b.package);
   ASSERT_EQ(a.connectors.size(), b.connectors.size());
   for (std::size_t s = 0; s < a.connectors.size(); ++s)
@@ -67,17 +66,17 @@ TEST(BoardFile, BuiltInBoardsReadBackFromTheirExport) {
 }
 
 TEST(BoardFile, EveryBallOfTheLargestGridNamesItsPlace) {
-  const package_shape grid{package_layout::ball_grid, max_grid_side, max_grid_side};
-  const package_shape smaller{package_layout::ball_grid, max_grid_side - 1, max_grid_side - 1};
+  const package_shape grid{package_layout::ball_grid, grid_sides.last, grid_sides.last};
+  const package_shape smaller{package_layout::ball_grid, grid_sides.last - 1, grid_sides.last - 1};
   std::set<std::string> names;
-  for (int row = 0; row < max_grid_side; ++row) {
-    for (int column = 1; column <= max_grid_side; ++column) {
+  for (int row = 0; row < grid_sides.last; ++row) {
+    for (int column = 1; column <= grid_sides.last; ++column) {
       std::string name;
       append_row_name(name, row);
       name += std::to_string(column);
       EXPECT_LE(name.size(), loc_text().chars.size()) << name;
       EXPECT_TRUE(is_package_location(grid, name)) << name;
-      const bool on_edge = row == max_grid_side - 1 || column == max_grid_side;
+      const bool on_edge = row == grid_sides.last - 1 || column == grid_sides.last;
       EXPECT_EQ(is_package_location(smaller, name), !on_edge) << name;
       names.insert(name);
     }
@@ -134,11 +133,11 @@ TEST(BoardFile, EveryDirectionReadsBackFromItsWords) {
 // none just past the limits.
 TEST(BoardFile, EveryPackageReadsBackFromItsText) {
   std::vector<package_shape> packages;
-  for (int pins = min_quad_flat_pins; pins <= max_quad_flat_pins; pins += 4)
+  for (int pins = quad_flat_pins.first; pins <= quad_flat_pins.last; pins += 4)
     packages.push_back({package_layout::quad_flat, static_cast<std::uint8_t>(pins / 4),
                         static_cast<std::uint8_t>(pins / 4)});
-  for (int rows = min_grid_side; rows <= max_grid_side; ++rows)
-    for (int columns = min_grid_side; columns <= max_grid_side; ++columns)
+  for (int rows = grid_sides.first; rows <= grid_sides.last; ++rows)
+    for (int columns = grid_sides.first; columns <= grid_sides.last; ++columns)
       packages.push_back({package_layout::ball_grid, static_cast<std::uint8_t>(rows),
                           static_cast<std::uint8_t>(columns)});
   row_fields fields;
@@ -158,24 +157,6 @@ TEST(BoardFile, EveryPackageReadsBackFromItsText) {
   }
   fields[package_column] = "bga22X22";
   EXPECT_EQ(package_text(read_row(fields)->package), "BGA22x22");
-}
-
-// A board file lays out one wiring per slot and never a ninth slot.
-TEST(BoardFile, CheckFindsWhatNoBoardFileHolds) {
-  std::vector<slot_wiring> wirings(9);
-  for (slot_wiring& wiring : wirings) wiring.entries.fill("0");
-  const pin_type signals[] = {{"CLK", "A1", direction::se_in}};
-  const std::span<const pin_type> tables[] = {signals};
-  const board_entry board{799, 8, "", {package_layout::ball_grid, 2, 2}, wirings, tables};
-  std::vector<std::string> found;
-  for (const board_problem& problem : check_board(board)) {
-    EXPECT_EQ(problem.signal, board_problem::whole_board);
-    found.push_back(problem.message);
-  }
-  const std::vector<std::string> expected = {
-      "slot: expected 1 to 8 slots, found 9",
-      "connectors: expected a wiring for each of the 8 slots"};
-  EXPECT_EQ(found, expected);
 }
 
 }  // namespace

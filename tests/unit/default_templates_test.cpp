@@ -52,17 +52,17 @@ std::vector<line_list> board_port_lists(std::ifstream&& tmpl) {
 }
 
 TEST(DefaultTemplates, BoardPortsMatchTheCatalogue) {
-  for (int board : {701, 706, 709, 710, 711}) {
-    SCOPED_TRACE(board);
+  for (const board_entry& board : builtin_boards) {
+    SCOPED_TRACE(board.number);
     board_configuration config;
-    select_board(config, static_cast<std::uint16_t>(board));
+    select_board(config, board);
     std::ostringstream messages, declarations, associations;
     const port_list ports = collect_ports(resolve_pins(config), true, false, messages);
     write_declarations(ports, declarations);
     write_port_map(ports, associations);
     EXPECT_EQ(messages.str(), "");
     const std::string path =
-        std::string(HBPINS_SOURCE_DIR) + "/templates/HB" + std::to_string(board) + "_template.vhd";
+        std::string(HBPINS_SOURCE_DIR) + "/templates/" + board_name(board.number) + "_template.vhd";
     const std::vector<line_list> lists = board_port_lists(std::ifstream(path));
     ASSERT_EQ(lists.size(), 3u) << "entity, component and port map";
     EXPECT_EQ(lists[0], normalised_lines(std::istringstream(declarations.str())));

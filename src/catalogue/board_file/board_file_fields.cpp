@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/direction_table.h"
+#include "catalogue/number_classes.h"
 #include "catalogue/package_pins.h"
 #include "catalogue/text/ascii_case.h"
 #include "catalogue/text/decimal_field.h"
@@ -63,11 +64,11 @@ std::optional<board_row_kind> row_kind(field_reader& row) {
   return std::nullopt;
 }
 
-std::uint16_t board_number(field_reader& row) {
-  const std::optional<std::uint32_t> number = decimal_field(row[board_column]);
-  if (number && *number >= lowest_board && *number <= highest_board)
-    return static_cast<std::uint16_t>(*number);
-  row.fail(board_column, "a number from 700 to 719");
+// A number of the range, or 0 with the problem added.
+std::uint32_t number_in(field_reader& row, board_file_column column, number_range range) {
+  const std::optional<std::uint32_t> number = decimal_field(row[column]);
+  if (number && range.contains(*number)) return *number;
+  row.fail(column, "a number from " + range_text(range));
   return 0;
 }
 
@@ -79,8 +80,7 @@ std::optional<package_shape> package_of(std::string_view text) {
   const std::string_view size = std::string_view(word).substr(kind.size());
   if (kind == "QFP") {
     const std::optional<std::uint32_t> pins = decimal_field(size);
-    if (!pins || *pins % 4 != 0 || *pins < min_quad_flat_pins || *pins > max_quad_flat_pins)
-      return std::nullopt;
+    if (!pins || *pins % 4 != 0 || !quad_flat_pins.contains(*pins)) return std::nullopt;
     const auto side = static_cast<std::uint8_t>(*pins / 4);
     return package_shape{package_layout::quad_flat, side, side};
   }
@@ -88,10 +88,8 @@ std::optional<package_shape> package_of(std::string_view text) {
   if (kind != "BGA" || by == std::string_view::npos) return std::nullopt;
   const std::optional<std::uint32_t> rows = decimal_field(size.substr(0, by));
   const std::optional<std::uint32_t> columns = decimal_field(size.substr(by + 1));
-  const auto fits = [](const std::optional<std::uint32_t>& n) {
-    return n && *n >= min_grid_side && *n <= max_grid_side;
-  };
-  if (!fits(rows) || !fits(columns)) return std::nullopt;
+  if (!rows || !columns || !grid_sides.contains(*rows) || !grid_sides.contains(*columns))
+    return std::nullopt;
   return package_shape{package_layout::ball_grid, static_cast<std::uint8_t>(*rows),
                        static_cast<std::uint8_t>(*columns)};
 }
@@ -100,9 +98,9 @@ void read_board_fields(field_reader& row, board_file_row& read) {
   if (const std::optional<package_shape> package = package_of(row[package_column]))
     read.package = *package;
   else
-    row.fail(package_column,
-             "QFP and a pin count, a multiple of 4 from 8 to 400, or BGA and rows x columns, "
-             "each 2 to 60, as in QFP208 or BGA26x26");
+    row.fail(package_column, "QFP and a pin count, a multiple of 4 from " +
+                                 range_text(quad_flat_pins) + ", or BGA and rows x columns, each " +
+                                 range_text(grid_sides) + ", as in QFP208 or BGA26x26");
   const std::string_view prefix = row[prefix_column];
   if (prefix == "P" || prefix == "p")
     read.prefix = "P";
@@ -113,21 +111,13 @@ void read_board_fields(field_reader& row, board_file_row& read) {
 // Locations are checked against the package once the board is whole; here
 // only that they fit.
 void read_connector_fields(field_reader& row, board_file_row& read) {
-  const std::optional<std::uint32_t> slot = decimal_field(row[slot_column]);
-  if (slot && *slot < max_slots)
-    read.slot = static_cast<std::uint8_t>(*slot);
-  else
-    row.fail(slot_column, "a number from 0 to 7");
-  const std::optional<std::uint32_t> position = decimal_field(row[position_column]);
-  if (position && *position >= first_position && *position <= last_position)
-    read.position = static_cast<std::uint8_t>(*position);
-  else
-    row.fail(position_column, "a number from 3 to 34");
+  read.slot = static_cast<std::uint8_t>(number_in(row, slot_column, slot_numbers));
+  read.position = static_cast<std::uint8_t>(number_in(row, position_column, connector_positions));
   const std::string_view location = row[location_column];
   if (location == "0")
     row.fail(location_column, "nothing where the position is not wired");
   else if (location.size() > read.pin.loc.chars.size())
-    row.fail(location_column, "at most 4 characters");
+    row.fail(location_column, "at most " + std::to_string(max_location_length) + " characters");
   read.pin.loc = location.empty() ? "0" : location;
 }
 
@@ -185,12 +175,12 @@ direction signal_direction(field_reader& row, std::string_view name) {
 void read_signal_fields(field_reader& row, board_file_row& read) {
   const std::string_view name = row[signal_column];
   if (name.size() > read.pin.name.chars.size())
-    row.fail("signal: expected at most 32 characters, found " + std::to_string(name.size()) +
-             " in " + quoted(name));
+    row.fail("signal: expected at most " + std::to_string(max_name_length) + " characters, found " +
+             std::to_string(name.size()) + " in " + quoted(name));
   read.pin.name = name;
   const std::string_view location = row[location_column];
   if (location.empty() || location.size() > read.pin.loc.chars.size())
-    row.fail(location_column, "1 to 4 characters");
+    row.fail(location_column, "1 to " + std::to_string(max_location_length) + " characters");
   read.pin.loc = location;
   read.pin.dir = signal_direction(row, name);
 }
@@ -202,7 +192,7 @@ std::optional<board_file_row> read_board_file_row(
     std::vector<std::string>& problems) {
   field_reader row{fields, problems};
   board_file_row read;
-  read.board = board_number(row);
+  read.board = static_cast<std::uint16_t>(number_in(row, board_column, board_numbers));
   const std::optional<board_row_kind> kind = row_kind(row);
   if (!kind) return std::nullopt;
   read.kind = *kind;

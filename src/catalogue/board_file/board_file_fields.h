@@ -31,10 +31,6 @@ inline constexpr std::array<std::string_view, board_file_column_count> board_fil
     "board",  "package",  "prefix",    "slot",     "position",
     "signal", "location", "direction", "standard", "pull"};
 
-// Board files take the numbers that -d accepts and no built-in board has.
-inline constexpr std::uint32_t lowest_board = 700;
-inline constexpr std::uint32_t highest_board = 719;
-
 // What a row describes: the board itself (its package and location
 // prefix), one connector position of a slot, or one of its own signals.
 enum class board_row_kind : std::uint8_t { board, connector, signal };

@@ -33,7 +33,7 @@ struct board_rows {
 
 struct file_reader {
   const std::string& file_name;
-  const board_catalogue& known;
+  const run_catalogue& known;
   std::vector<board_file_problem> problems;
   std::vector<board_rows> boards;
   std::set<std::uint16_t> refused;  // taken numbers, told once each
@@ -46,7 +46,7 @@ struct file_reader {
 // A number that a built-in board or an earlier file has is refused once,
 // on its first line.
 bool is_free(file_reader& reader, std::uint16_t number, std::size_t line) {
-  const loaded_board* loaded = find_loaded(reader.known, number);
+  const loaded_board* loaded = find_loaded_board(reader.known, number);
   if (loaded == nullptr && find_board(reader.known, number) == nullptr) return true;
   if (!reader.refused.insert(number).second) return false;
   const std::string text = std::to_string(number);
@@ -149,7 +149,8 @@ std::vector<slot_wiring> slot_wirings(file_reader& reader, const board_rows& row
 std::unique_ptr<const loaded_board> build_board(file_reader& reader, const board_rows& rows) {
   const std::size_t line = rows.board_line != 0 ? rows.board_line : rows.first_line;
   auto board = std::make_unique<loaded_board>(rows.number, reader.file_name);
-  board->set_tables(rows.prefix, rows.package, slot_wirings(reader, rows, line), rows.signals);
+  board->set_tables(std::string(rows.prefix), rows.package, slot_wirings(reader, rows, line),
+                    rows.signals);
   for (const board_problem& problem : check_board(board->entry)) {
     std::size_t at = line;
     if (problem.signal != board_problem::whole_board)
@@ -164,7 +165,7 @@ std::unique_ptr<const loaded_board> build_board(file_reader& reader, const board
 }  // namespace
 
 board_file read_board_file(std::string_view text, const std::string& file_name,
-                           const board_catalogue& known) {
+                           const run_catalogue& known) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's UTF-8 mark
   const std::vector<csv_record> records = read_csv(text);
   file_reader reader{file_name, known, {}, {}, {}};

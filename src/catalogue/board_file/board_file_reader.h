@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/board_catalogue.h"
+#include "catalogue/run_catalogue.h"
 
 namespace hbpins {
 
@@ -31,6 +31,6 @@ struct board_file {
 // known tell the numbers that are taken. Every board read passes the board
 // check.
 board_file read_board_file(std::string_view text, const std::string& file_name,
-                           const board_catalogue& known);
+                           const run_catalogue& known);
 
 }  // namespace hbpins

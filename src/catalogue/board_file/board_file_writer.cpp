@@ -62,7 +62,7 @@ void write_board_file(std::ostream& out, const board_entry& board) {
   append_row(text, row);
   row = row_of(board);
   row[package_column] = package_text(board.package);
-  row[prefix_column] = board.loc_prefix;
+  row[prefix_column] = board.location_prefix;
   append_row(text, row);
   append_connectors(text, board);
   append_signals(text, board);

@@ -19,7 +19,7 @@ constexpr std::size_t max_board_file_size = std::size_t{16} << 20;
 }  // namespace
 
 void board_file_input(driver_state& state) {
-  if (state.board_chosen)
+  if (has_board(state.config))
     throw usage_error("First load all board files and then specify the HB type!");
   const std::string name = option_file_name(option_value(state), ".csv");
   if (state.verbose) state.out << "Read boards from " << name << '\n';
@@ -28,9 +28,9 @@ void board_file_input(driver_state& state) {
   if (text.size() > max_board_file_size)
     file.problems.push_back({1, "file: expected at most 16 MiB"});
   else
-    file = read_board_file(text, name, state.boards);
+    file = read_board_file(text, name, state.catalogue);
   if (!file.problems.empty()) throw refused_file(name, file.problems);
-  for (auto& board : file.boards) state.boards.loaded.push_back(std::move(board));
+  for (auto& board : file.boards) state.catalogue.boards.push_back(std::move(board));
   if (const std::optional<file_identity> read = identity_of(name))
     state.board_files.push_back(*read);
 }

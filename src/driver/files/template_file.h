@@ -1,27 +1,16 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "driver/files/file_identity.h"
 #include "output/hdl/template_merge.h"
 
 namespace hbpins {
-
-// A file by device and inode, whatever the name it is reached by.
-struct file_identity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool is_regular = false;
-  bool operator==(const file_identity&) const = default;
-};
-
-// The file a name leads to, links followed; nothing where there is none.
-std::optional<file_identity> identity_of(const std::string& name);
 
 // The VHDL template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
@@ -49,7 +38,7 @@ void close_template(template_file& tmpl);
 
 // The board's template beside the program in the language of the
 // extension, which -o reads without -t.
-std::string default_template_name(std::string_view program_path, unsigned board,
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number,
                                   std::string_view extension = template_extensions[0]);
 
 // No output may truncate a template: any the run has opened, nor any board's

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/text/write_text.h"
 #include "output/hdl/port_list.h"
 #include "output/hdl/vhdl_names.h"
 
@@ -34,7 +35,7 @@ void append_comment(std::string& line, const vhdl_port& port) {
 
 // Every mode text is six characters wide, so the types line up.
 void append_declaration(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 19);
   line += " : ";
@@ -51,7 +52,7 @@ void append_declaration(std::string& line, const vhdl_port& port) {
 }
 
 void append_association(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 20);
   line += "=> ";
@@ -59,13 +60,11 @@ void append_association(std::string& line, const vhdl_port& port) {
   line += ",\n";
 }
 
-// The lines made in one text, of max_ports lines at most, and written at
-// once.
 void write_lines(const port_list& list, std::ostream& out,
                  void (*append_line)(std::string&, const vhdl_port&)) {
   std::string text;
   for (const vhdl_port& port : list.ports) append_line(text, port);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  write_text(out, text);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "catalogue/text/write_text.h"
 #include "output/report/package_picture.h"
 #include "output/report/page/page_files.h"
 #include "output/report/page_markers.h"
@@ -83,7 +84,7 @@ void write_pin_page(const pin_list& pins, const pin_uses& uses, std::ostream& ou
                                {"report", report},
                                {"wiring", wiring}};
   const std::string page = fill_markers(page_html, parts);
-  out.write(page.data(), static_cast<std::streamsize>(page.size()));
+  write_text(out, page);
 }
 
 }  // namespace hbpins
