@@ -46,6 +46,7 @@ void open_template(template_file& tmpl, const std::string& name) {
   }
   tmpl.identity = {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
   tmpl.name = name;
+  tmpl.language = language_of_file(name);
 }
 
 std::optional<file_identity> identity_of(const std::string& name) {
@@ -58,8 +59,10 @@ void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-std::string default_template_name(std::string_view program_path, unsigned board) {
-  return program_directory(program_path) + "HB" + std::to_string(board) + "_template.vhd";
+std::string default_template_name(std::string_view program_path, unsigned board,
+                                  hdl_language language) {
+  return program_directory(program_path) +
+         default_template_file_name(static_cast<std::uint16_t>(board), language);
 }
 
 // A name that leads to no file is no template; most outputs are new files.
@@ -67,16 +70,22 @@ void check_not_template(const template_file& tmpl, std::string_view program_path
                         const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
-  const bool is_open_template = tmpl.stream.is_open() && *output == tmpl.identity;
-  if (is_open_template || output == identity_of(default_template_name(program_path, board)))
-    throw usage_error("Output file is the VHDL template!");
+  const auto refuse = [](hdl_language language) {
+    throw usage_error("Output file is the " + std::string(language_info(language).name) +
+                      " template!");
+  };
+  if (tmpl.stream.is_open() && *output == tmpl.identity) refuse(tmpl.language);
+  for (hdl_language language : hdl_languages)
+    if (output == identity_of(default_template_name(program_path, board, language)))
+      refuse(language);
 }
 
 void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err) {
   if (found.declarations && found.port_map) return;
-  std::string missing = found.declarations ? "" : "\"-- QM_BEGIN\"";
+  const std::string lead(language_info(tmpl.language).marker_lead);
+  std::string missing = found.declarations ? "" : '"' + lead + "_BEGIN\"";
   if (!found.declarations && !found.port_map) missing += " and no ";
-  if (!found.port_map) missing += "\"-- QM_MAP_BEGIN\"";
+  if (!found.port_map) missing += '"' + lead + "_MAP_BEGIN\"";
   err << "hbpins: warning: " + tmpl.name + " has no " + missing + " line\n";
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "output/hdl/hdl_language.h"
 #include "output/hdl/template_merge.h"
 
 namespace hbpins {
@@ -22,10 +23,11 @@ struct file_identity {
 // The file a name leads to, links followed; nothing where there is none.
 std::optional<file_identity> identity_of(const std::string& name);
 
-// The VHDL template the driver reads: opened by -t or by -o, closed by -o.
+// The template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
   std::ifstream stream;
-  std::string name;  // as the verbose line shows it
+  std::string name;                            // as the verbose line shows it
+  hdl_language language = hdl_language::vhdl;  // by its name
   // The opened file, so that no output overwrites it under another
   // spelling of its name.
   file_identity identity;
@@ -36,21 +38,24 @@ struct template_file {
 // tell.
 std::string program_directory(std::string_view program_path);
 
-// Opens the template for reading; throws run_failure when it cannot.
+// Opens the template for reading, in the language its name tells; throws
+// run_failure when it cannot.
 void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
 // The board's template beside the program, which -o reads without -t.
-std::string default_template_name(std::string_view program_path, unsigned board);
+std::string default_template_name(std::string_view program_path, unsigned board,
+                                  hdl_language language);
 
 // No output may truncate a template: the open one, nor the board's default
-// template, which every later run without -t reads.
+// templates of either language, which every later run without -t reads.
 void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
                         const std::string& name);
 
 // A template that lacks a marker line, so that the merge left out a block
-// (a misspelt "--QM_BEGIN"), gets one warning line on err.
+// (a misspelt "--QM_BEGIN"), gets one warning line on err, with the markers
+// of its language.
 void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err);
 
 }  // namespace hbpins
