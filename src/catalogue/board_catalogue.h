@@ -35,4 +35,7 @@ struct board_entry {
 // other number.
 const board_entry* find_board(std::uint32_t number);
 
+// The built-in boards in the order of their numbers.
+extern const std::span<const board_entry> builtin_boards;
+
 }  // namespace hbpins
