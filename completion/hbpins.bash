@@ -1,8 +1,8 @@
 # bash completion for hbpins
 
-# _hbpins_files PATTERN: the files matching PATTERN and the directories that
-# start with the current word, each once, one candidate per line so that a
-# name with blanks stays one word.
+# _hbpins_files PATTERN...: the files matching any PATTERN and the
+# directories that start with the current word, each once, one candidate per
+# line so that a name with blanks stays one word.
 _hbpins_files() {
   # compgen takes the word as the file name itself: drop the quote it was
   # opened with, and outside single quotes the backslashes.
@@ -15,8 +15,9 @@ _hbpins_files() {
       plain+=${escaped:i:1}
     done
   fi
+  local pattern
   mapfile -t COMPREPLY < <({
-    compgen -f -X "!$1" -- "$plain"
+    for pattern in "$@"; do compgen -f -X "!$pattern" -- "$plain"; done
     compgen -d -- "$plain"
   } | LC_ALL=C sort -u)
   compopt -o filenames
@@ -43,7 +44,8 @@ _hbpins() {
       return
       ;;
     -c | -t | -o)
-      _hbpins_files '*.vhd'
+      # VHDL, or Verilog for a name ending in .v or .sv in any case.
+      _hbpins_files '*.vhd' '*.vhdl' '*.[vV]' '*.[sS][vV]'
       return
       ;;
     -m)

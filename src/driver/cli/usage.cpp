@@ -55,7 +55,9 @@ void print_usage(std::ostream& out) {
 // The usage text stays as scripts know it; --help adds what it leaves out.
 void print_help(std::ostream& out) {
   print_usage(out);
-  out << " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
+  out << " -c, -t and -o with a name ending in .v or .sv (any case): Verilog instead of\n"
+         "    VHDL; without -t, -o then reads HB<hb_nr>_template.v in program's directory\n"
+         " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
          "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
          "    (all messages then go to standard error)\n"
          " -k check a .ucf file against the board: one line per difference (.ucf added)\n"
@@ -73,7 +75,7 @@ void print_help(std::ostream& out) {
          "   4 too many open files\n"
          "   5 access denied, or another failure to open or create a file\n"
          "  10 -k found differences\n"
-         " 100 the VHDL template could not be read\n"
+         " 100 the template could not be read\n"
          " 101 a file or standard output could not be written\n"
          " 103 the template was used up by an earlier -o (give -t again)\n"
          " 128+n ended by signal n (no temporary file is left behind)\n";
