@@ -1,8 +1,8 @@
 # bash completion for hbpins
 
-# _hbpins_files PATTERN...: the files matching any PATTERN and the
-# directories that start with the current word, each once, one candidate per
-# line so that a name with blanks stays one word.
+# _hbpins_files PATTERN...: the files matching a PATTERN and the directories
+# that start with the current word, each once, one candidate per line so that
+# a name with blanks stays one word.
 _hbpins_files() {
   # compgen takes the word as the file name itself: drop the quote it was
   # opened with, and outside single quotes the backslashes.
@@ -15,9 +15,8 @@ _hbpins_files() {
       plain+=${escaped:i:1}
     done
   fi
-  local pattern
   mapfile -t COMPREPLY < <({
-    for pattern in "$@"; do compgen -f -X "!$pattern" -- "$plain"; done
+    for pattern; do compgen -f -X "!$pattern" -- "$plain"; done
     compgen -d -- "$plain"
   } | LC_ALL=C sort -u)
   compopt -o filenames
@@ -53,7 +52,8 @@ _hbpins() {
       return
       ;;
     -p)
-      _hbpins_files '*'
+      # The report's kinds: CSV, JSON, the package picture and the page.
+      _hbpins_files '*.[cC][sS][vV]' '*.[jJ][sS][oO][nN]' '*.[sS][vV][gG]' '*.[hH][tT][mM][lL]'
       return
       ;;
   esac

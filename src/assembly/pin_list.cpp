@@ -7,12 +7,6 @@ namespace hbpins {
 
 namespace {
 
-// A connector position that the board leaves unconnected carries no signal,
-// whatever the module puts there.
-bool is_wired(const loc_text& location) {
-  return location.view() != "0";
-}
-
 // A signal of the group: its name checked once, here, and its location as
 // the outputs write it, after the board's prefix.
 void add_pin(pin_group& group, std::string name, std::string_view prefix, const loc_text& loc,
@@ -33,6 +27,8 @@ void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view
   const std::string slot_prefix = "QM" + std::to_string(group.slot) + "_";
   group.pins.reserve(position_count);
   int position = table.first_position;
+  // A connector position that the board leaves unconnected carries no
+  // signal, whatever the module puts there.
   for (const qm_pin_row_type& row : table.rows) {
     if (position > last_position) break;
     if (is_wired(wiring[position]) && row.dir != direction::nc) {

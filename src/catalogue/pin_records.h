@@ -55,6 +55,10 @@ struct position_array {
 // board does not wire the position to the FPGA.
 using slot_wiring = position_array<loc_text>;
 
+constexpr bool is_wired(const loc_text& location) {
+  return location.view() != "0";
+}
+
 // A board's wiring of all its slots, one entry per slot: a view of the
 // constant catalogue.
 using connector_table = std::span<const slot_wiring>;

@@ -17,7 +17,7 @@ constexpr std::size_t max_module_file_size = std::size_t{16} << 20;
 
 }  // namespace
 
-step_result module_file_input(driver_state& state) {
+void module_file_input(driver_state& state) {
   const std::string name = option_file_name(option_value(state), ".csv");
   if (state.verbose) state.out << "Read modules from " << name << '\n';
   const std::string text = read_input_file(name, max_module_file_size);
@@ -36,7 +36,6 @@ step_result module_file_input(driver_state& state) {
   for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
   if (const std::optional<file_identity> read = identity_of(name))
     state.module_files.push_back(*read);
-  return {2};
 }
 
 }  // namespace hbpins

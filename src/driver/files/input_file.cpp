@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 #include "driver/files/file_names.h"
 #include "driver/files/run_failure.h"
@@ -42,8 +41,7 @@ std::string read_input_file(const std::string& name, std::size_t max_size) {
     if (got > 0) {
       text.append(block.data(), static_cast<std::size_t>(got));
     } else if (errno != EINTR) {
-      throw run_failure{exit_status::template_read,
-                        "cannot read " + name + ": " + std::strerror(errno)};
+      throw read_failure(name, errno);
     }
   }
 }

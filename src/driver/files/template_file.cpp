@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <ostream>
 
+#include "catalogue/board_catalogue.h"
 #include "driver/files/file_names.h"
 #include "driver/files/run_failure.h"
 
@@ -44,9 +46,9 @@ void open_template(template_file& tmpl, const std::string& name) {
     tmpl.stream.close();
     throw open_failure(name, EISDIR);
   }
-  tmpl.identity = {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
   tmpl.name = name;
   tmpl.language = language_of_file(name);
+  tmpl.opened.push_back({{info.st_dev, info.st_ino, S_ISREG(info.st_mode)}, tmpl.language});
 }
 
 std::optional<file_identity> identity_of(const std::string& name) {
@@ -65,8 +67,24 @@ std::string default_template_name(std::string_view program_path, unsigned board,
          default_template_file_name(static_cast<std::uint16_t>(board), language);
 }
 
+namespace {
+
+// The language of the default template that the file is, if it is one:
+// every board's, not only the chosen one's, as a later run may choose
+// another, and in either language.
+std::optional<hdl_language> default_template_language(std::string_view program_path,
+                                                      const file_identity& file) {
+  for (const board_entry& board : builtin_boards)
+    for (hdl_language language : hdl_languages)
+      if (identity_of(default_template_name(program_path, board.number, language)) == file)
+        return language;
+  return std::nullopt;
+}
+
+}  // namespace
+
 // A name that leads to no file is no template; most outputs are new files.
-void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+void check_not_template(const template_file& tmpl, std::string_view program_path,
                         const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
@@ -74,10 +92,10 @@ void check_not_template(const template_file& tmpl, std::string_view program_path
     throw usage_error("Output file is the " + std::string(language_info(language).name) +
                       " template!");
   };
-  if (tmpl.stream.is_open() && *output == tmpl.identity) refuse(tmpl.language);
-  for (hdl_language language : hdl_languages)
-    if (output == identity_of(default_template_name(program_path, board, language)))
-      refuse(language);
+  for (const opened_template& opened : tmpl.opened)
+    if (opened.file == *output) refuse(opened.language);
+  if (const std::optional<hdl_language> language = default_template_language(program_path, *output))
+    refuse(*language);
 }
 
 void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err) {

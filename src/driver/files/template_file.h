@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output/hdl/hdl_language.h"
 #include "output/hdl/template_merge.h"
@@ -23,14 +24,20 @@ struct file_identity {
 // The file a name leads to, links followed; nothing where there is none.
 std::optional<file_identity> identity_of(const std::string& name);
 
+// A template file the run opened, and the language of its name.
+struct opened_template {
+  file_identity file;
+  hdl_language language = hdl_language::vhdl;
+};
+
 // The template the driver reads: opened by -t or by -o, closed by -o.
 struct template_file {
   std::ifstream stream;
   std::string name;                            // as the verbose line shows it
   hdl_language language = hdl_language::vhdl;  // by its name
-  // The opened file, so that no output overwrites it under another
-  // spelling of its name.
-  file_identity identity;
+  // Every template opened in this run, closed or not, with its language, so
+  // that no output of the run overwrites one under any spelling of its name.
+  std::vector<opened_template> opened;
 };
 
 // The directory the running executable really sits in, links resolved,
@@ -38,19 +45,21 @@ struct template_file {
 // tell.
 std::string program_directory(std::string_view program_path);
 
-// Opens the template for reading, in the language its name tells; throws
-// run_failure when it cannot.
+// Opens the template for reading, in the language its name tells, and adds
+// it to the opened files; throws run_failure when it cannot.
 void open_template(template_file& tmpl, const std::string& name);
 
 void close_template(template_file& tmpl);
 
-// The board's template beside the program, which -o reads without -t.
+// The board's template beside the program in a language, which -o reads
+// without -t.
 std::string default_template_name(std::string_view program_path, unsigned board,
                                   hdl_language language);
 
-// No output may truncate a template: the open one, nor the board's default
-// templates of either language, which every later run without -t reads.
-void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+// No output may truncate a template: any the run has opened, nor any board's
+// default template of either language, which every later run without -t
+// reads.
+void check_not_template(const template_file& tmpl, std::string_view program_path,
                         const std::string& name);
 
 // A template that lacks a marker line, so that the merge left out a block
