@@ -26,7 +26,9 @@ _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
-  local boards="701 706 709 710 711"
+  # The boards as the program's usage text lists them.
+  local program=${COMP_WORDS[0]/#\~/$HOME} boards
+  boards=$("$program" --help 2> /dev/null | sed -n 's/^ *supported HBxxx: //p' | tr -d ,)
   local modules="701 702 703 704 706 706-1 707 707-1 709 710 711 712 713 714 715 717 720 721
     722 724 725 726 727 728 730 731 733 734 735 735-1 736 737 739 740 953 954 955"
   case ${prev,,} in

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/run_catalogue.h"
 #include "output/hdl/hdl_language.h"
 #include "output/hdl/port_list.h"
 #include "output/hdl/template_merge.h"
@@ -32,23 +33,31 @@ struct unseekable : std::stringbuf {
 
 struct module_on_slot {
   std::uint16_t module;
-  std::uint8_t modification = 0;
+  std::uint8_t variant = 0;
 };
 
-pin_list configured(std::uint16_t board, std::initializer_list<module_on_slot> modules) {
+pin_list configured(const board_entry* board, std::initializer_list<module_on_slot> modules) {
   board_configuration config;
-  if (board != 0) select_board(config, board);
+  if (board != nullptr) select_board(config, *board);
   std::uint16_t slot = 0;
   for (const module_on_slot& m : modules)
-    place_module(config, slot++, find_module({}, m.module), m.modification);
+    place_module(config, slot++, find_module({}, m.module), m.variant);
   return resolve_pins(config);
 }
 
+const board_entry* most_slots() {
+  return &*std::max_element(
+      builtin_boards.begin(), builtin_boards.end(),
+      [](const board_entry& a, const board_entry& b) { return slot_count(a) < slot_count(b); });
+}
+
+// The catalogue's first and last boards, none, and the one with the most
+// slots.
 const pin_list configurations[] = {
-    configured(701, {{722}}),
-    configured(711, {{955}, {714}, {714}, {714}, {714}, {714}, {714}}),
-    configured(0, {}),
-    configured(709, {{735}, {735, 1}, {954}, {736}, {703}, {953}}),
+    configured(&builtin_boards.front(), {{722}}),
+    configured(&builtin_boards.back(), {{955}, {714}, {714}, {714}, {714}, {714}, {714}}),
+    configured(nullptr, {}),
+    configured(most_slots(), {{735}, {735, 1}, {954}, {736}, {703}, {953}}),
 };
 
 // Line by line over the whole text: LF, CR and CRLF end a line; a last line

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "catalogue/number_classes.h"
+
 namespace hbpins {
 
 // Where a signal name opens and closes its index (positions from 0), or why
@@ -51,8 +53,5 @@ bool is_module_signal_name(std::string_view name);
 inline constexpr std::string_view signal_name_expected =
     "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
     "found ";
-
-// Port names, and so the base names of vectors, hold at most 32 characters.
-inline constexpr std::size_t max_port_name_length = 32;
 
 }  // namespace hbpins

@@ -90,9 +90,10 @@ TEST(BothLanguages, TheSamePortsOnEveryBoard) {
            ++variant)
         placements.push_back({&module, static_cast<std::uint8_t>(variant)});
   for (const board_entry& board : builtin_boards)
-    for (std::size_t first = 0; first < placements.size(); first += board.slot_count) {
-      board_configuration config{&board, {}};
-      for (std::size_t slot = 0; slot < board.slot_count && first + slot < placements.size();
+    for (std::size_t first = 0; first < placements.size(); first += slot_count(board)) {
+      board_configuration config;
+      select_board(config, board);
+      for (std::size_t slot = 0; slot < slot_count(board) && first + slot < placements.size();
            ++slot)
         config.slots[slot] = placements[first + slot];
       SCOPED_TRACE(std::to_string(board.number) + " from module " +

@@ -21,7 +21,7 @@ constexpr pin_type odd_signals[] = {
     {"RX_p", "A5", direction::lvds_in_p},    {"RX_n", "A6", direction::lvds_in_n},
 };
 constexpr std::span<const pin_type> odd_tables[] = {odd_signals};
-const board_entry odd_board{799, 0, "", {package_layout::ball_grid, 26}, {}, odd_tables};
+const board_entry odd_board{799, "", {package_layout::ball_grid, 26}, {}, odd_tables};
 
 TEST(TemplateMaker, AVerilogTopOfTheBoardsPorts) {
   EXPECT_EQ(make_default_template(odd_board, hdl_language::verilog),
@@ -97,7 +97,7 @@ TEST(TemplateMaker, TheNoteOnEscapedNames) {
                                                     {"ACBUS_<0>", "A2", direction::se_out},
                                                     {"B_", "A3", direction::se_out}};
   static constexpr std::span<const pin_type> underscore_tables[] = {underscore_signals};
-  const board_entry underscores{798, 0, "", {}, {}, underscore_tables};
+  const board_entry underscores{798, "", {}, {}, underscore_tables};
   EXPECT_EQ(lines_from(make_default_template(underscores, hdl_language::vhdl), "-- Board", 2),
             "-- Board signals whose names end in an underscore are extended identifiers\n"
             "-- (\\ACBUS_\\), so that they keep the names of the constraints file.\n");
@@ -107,7 +107,7 @@ TEST(TemplateMaker, TheNoteOnEscapedNames) {
                                                {"3D", "A2", direction::se_out},
                                                {"wire", "A3", direction::se_out}};
   static constexpr std::span<const pin_type> other_tables[] = {other_signals};
-  const board_entry others{797, 0, "", {}, {}, other_tables};
+  const board_entry others{797, "", {}, {}, other_tables};
   EXPECT_EQ(lines_from(make_default_template(others, hdl_language::verilog), "// Board", 2),
             "// Board signals whose names are no simple identifiers are escaped identifiers\n"
             "// (\\3D ), so that they keep the names of the constraints file.\n");

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "catalogue/run_catalogue.h"
 #include "output/hdl/port_list.h"
 #include "output/hdl/verilog_writers.h"
 #include "output/hdl/vhdl_writers.h"
@@ -17,7 +18,7 @@ namespace {
 const pin_list& pins() {
   static const pin_list board = [] {
     board_configuration config;
-    select_board(config, 701);
+    select_board(config, *find_board({}, 701));
     place_module(config, 0, find_module({}, 733), 0);
     return resolve_pins(config);
   }();

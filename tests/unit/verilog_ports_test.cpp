@@ -28,12 +28,12 @@ std::string verilog_lines(std::initializer_list<vhdl_port> ports) {
 }
 
 TEST(VerilogPorts, DirectionsRangesAndColumns) {
-  EXPECT_EQ(verilog_lines({{"QM0 on slot 0", vhdl_dir::comment},
-                           {"CLK", vhdl_dir::inp},
-                           {"LED", vhdl_dir::out, 1, 5, true},
-                           {"DATA", vhdl_dir::inout, 0, 31, true},
-                           {"B", vhdl_dir::buffer, 0, 0, true},
-                           {"WIDE", vhdl_dir::inp, -3, 300, true}}),
+  EXPECT_EQ(verilog_lines({{"QM0 on slot 0", port_mode::comment},
+                           {"CLK", port_mode::inp},
+                           {"LED", port_mode::out, 1, 5, true},
+                           {"DATA", port_mode::inout, 0, 31, true},
+                           {"B", port_mode::buffer, 0, 0, true},
+                           {"WIDE", port_mode::inp, -3, 300, true}}),
             "// QM0 on slot 0\n"
             "    input  wire         CLK,\n"
             "    output wire [ 5: 1] LED,\n"
@@ -49,7 +49,7 @@ TEST(VerilogPorts, DirectionsRangesAndColumns) {
   // The parenthesis stands in column 25 after names of up to 18 characters;
   // a longer name is followed by one blank.
   EXPECT_EQ(verilog_lines(
-                {{"N23456789012345678", vhdl_dir::inp}, {"N234567890123456789", vhdl_dir::inp}}),
+                {{"N23456789012345678", port_mode::inp}, {"N234567890123456789", port_mode::inp}}),
             "    input  wire         N23456789012345678,\n"
             "    input  wire         N234567890123456789,\n"
             "    .N23456789012345678 (N23456789012345678),\n"
@@ -58,11 +58,11 @@ TEST(VerilogPorts, DirectionsRangesAndColumns) {
 
 // An escaped identifier runs to the next blank, which each use supplies.
 TEST(VerilogPorts, NamesVerilogDoesNotTakeAreEscaped) {
-  EXPECT_EQ(verilog_lines({{"wire", vhdl_dir::inp},
-                           {"logic", vhdl_dir::out, 0, 3, true},
-                           {"3D", vhdl_dir::inp},
-                           {"ACBUS_", vhdl_dir::inout, 0, 7, true},
-                           {"Wire", vhdl_dir::inp}}),
+  EXPECT_EQ(verilog_lines({{"wire", port_mode::inp},
+                           {"logic", port_mode::out, 0, 3, true},
+                           {"3D", port_mode::inp},
+                           {"ACBUS_", port_mode::inout, 0, 7, true},
+                           {"Wire", port_mode::inp}}),
             "    input  wire         \\wire ,\n"
             "    output wire [ 3: 0] \\logic ,\n"
             "    input  wire         \\3D ,\n"

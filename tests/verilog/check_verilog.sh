@@ -17,6 +17,7 @@
 set -u
 hbpins=$(realpath "$1")
 tool=$2
+script_dir=$(dirname "$(realpath "$0")")
 command -v "$tool" > /dev/null || { echo "$tool is not installed: skipped"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -32,6 +33,8 @@ modules=($("$hbpins" -W QMALL | awk '/pin table/ { m = substr($1, 3) } /^modific
   /pin table/ && m != 700 { print m }') 953 955 954 760)
 [ ${#modules[@]} -eq 38 ] || { echo "the listing gave ${#modules[@]} modules"; exit 1; }
 
+source "$script_dir/../board_catalogue.sh"
+
 # check BOARD: the tool over hb<board>_top.v and hb<board>_core.v.
 check() {
   case $tool in
@@ -41,12 +44,10 @@ check() {
 }
 
 runs=0 failures=0
-for board in 701 706 709 710 711; do
-  slots=4
-  [ "$board" = 709 ] || [ "$board" = 711 ] && slots=8
-  for ((first = 0; first < ${#modules[@]}; first += slots)); do
+for board in "${boards[@]}"; do
+  for ((first = 0; first < ${#modules[@]}; first += slots[$board])); do
     args=(-m mine -d "$board")
-    for module in "${modules[@]:first:slots}"; do args+=(-s "$module"); done
+    for module in "${modules[@]:first:slots[$board]}"; do args+=(-s "$module"); done
     runs=$((runs + 1))
     rm -f ./hb*.v
     # The declarations end every port with a comma: the stub drops the last,

@@ -9,11 +9,6 @@ namespace hbpins {
 
 namespace {
 
-// Module files take the numbers from 700 to 952; 953 to 955 are the test
-// and empty-slot modules.
-constexpr std::uint32_t lowest_module = 700;
-constexpr std::uint32_t highest_module = 952;
-
 // Decimal digits only, as spreadsheets write numbers.
 std::optional<std::uint32_t> decimal(std::string_view text) {
   if (text.empty() || text.size() > 9) return std::nullopt;
@@ -35,11 +30,13 @@ struct field_reader {
   }
 };
 
-std::uint16_t module_number(field_reader& row, std::string_view text) {
+// A number of the range, or 0 with the problem added.
+std::uint32_t number_in(field_reader& row, std::string_view column, number_range range,
+                        std::string_view text) {
   const std::optional<std::uint32_t> number = decimal(text);
-  if (number && *number >= lowest_module && *number <= highest_module)
-    return static_cast<std::uint16_t>(*number);
-  row.fail("module: expected a number from 700 to 952, found " + quoted(text));
+  if (number && range.contains(*number)) return *number;
+  row.fail(std::string(column) + ": expected a number from " + range_text(range) + ", found " +
+           quoted(text));
   return 0;
 }
 
@@ -50,20 +47,12 @@ std::uint8_t variant(field_reader& row, std::string_view text) {
   return 0;
 }
 
-std::uint8_t position(field_reader& row, std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal(text);
-  if (number && *number >= first_position && *number <= last_position)
-    return static_cast<std::uint8_t>(*number);
-  row.fail("position: expected a number from 3 to 34, found " + quoted(text));
-  return 0;
-}
-
 // Whether the name is one is for the module check to say; a longer name
 // would not fit the row.
 fixed_text<max_module_name_length> signal_name(field_reader& row, std::string_view text) {
   if (text.size() > max_module_name_length)
-    row.fail("signal: expected at most 28 characters, found " + std::to_string(text.size()) +
-             " in " + quoted(text));
+    row.fail("signal: expected at most " + std::to_string(max_module_name_length) +
+             " characters, found " + std::to_string(text.size()) + " in " + quoted(text));
   return text;
 }
 
@@ -98,9 +87,11 @@ std::optional<module_file_row> read_module_file_row(
     std::vector<std::string>& problems) {
   field_reader row{problems};
   module_file_row read;
-  read.module = module_number(row, fields[module_column]);
+  read.module = static_cast<std::uint16_t>(
+      number_in(row, "module", loadable_module_numbers, fields[module_column]));
   read.variant = variant(row, fields[variant_column]);
-  read.position = position(row, fields[position_column]);
+  read.position = static_cast<std::uint8_t>(
+      number_in(row, "position", connector_positions, fields[position_column]));
   read.pin.name = signal_name(row, fields[signal_column]);
   read.pin.dir =
       signal_direction(row, fields[direction_column], fields[standard_column], read.position);

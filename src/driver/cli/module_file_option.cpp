@@ -25,7 +25,7 @@ void module_file_input(driver_state& state) {
   if (text.size() > max_module_file_size)
     file.problems.push_back({1, "file: expected at most 16 MiB"});
   else
-    file = read_module_file(text, name, state.modules);
+    file = read_module_file(text, name, state.catalogue);
   if (!file.problems.empty()) {
     std::string lines;
     for (const module_file_problem& problem : file.problems)
@@ -33,7 +33,7 @@ void module_file_input(driver_state& state) {
                problem.message;
     throw input_error{lines};
   }
-  for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
+  for (auto& module : file.modules) state.catalogue.modules.push_back(std::move(module));
   if (const std::optional<file_identity> read = identity_of(name))
     state.module_files.push_back(*read);
 }

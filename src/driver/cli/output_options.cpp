@@ -4,7 +4,6 @@
 // reads its file and reports on the message stream. The design files of -c
 // and -o are VHDL or Verilog by their names.
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -33,7 +32,7 @@ namespace {
 // What a writer gets: the board's pins with what is derived from them, the
 // output's name, and the run's template and message stream.
 struct output_context {
-  resolved_board& board;
+  board_pins& pins;
   const std::string& name;
   driver_state& state;
 };
@@ -44,25 +43,30 @@ enum class destination {
   messages,        // no file: the option reports on the message stream
 };
 
+}  // namespace
+
+// Every output ends the placement of modules: the files of one run describe
+// one assembled board.
 struct output_option {
-  std::string_view key;          // the first two characters, upper-cased
-  std::string_view bare_suffix;  // a bare argument ending so is this output
-  std::string_view extension;    // added to a name without one
+  std::string_view key;               // the first two characters, upper-cased
+  std::string_view bare_suffix = {};  // a bare argument ending so is this output
+  std::string_view extension;         // added to a name without one
   // What -v prints before the name; in a design file's line, "VHDL" stands
   // for the file's language.
   std::string_view verbose;
-  bool needs_board;
-  bool closes_placement;  // no module may be placed after it
-  bool design_file;       // VHDL or Verilog by its name
-  destination goes_to;
+  bool needs_board = true;
+  bool design_file = false;  // VHDL or Verilog by its name
+  destination goes_to = destination::file;
   // Before the verbose line, and after the file guards; both get the name.
-  void (*prepare)(driver_state& state, const std::string& name);
-  void (*check)(const driver_state& state, const std::string& name);
+  void (*prepare)(driver_state& state, const std::string& name) = nullptr;
+  void (*check)(const driver_state& state, const std::string& name) = nullptr;
   void (*write)(const output_context& context, std::ostream& out);
 };
 
+namespace {
+
 void write_ucf_file(const output_context& context, std::ostream& out) {
-  write_ucf(context.board.list, out);
+  write_ucf(context.pins.list, out);
 }
 
 const collected_ports& kept_ports(const pin_list& pins, std::optional<collected_ports>& kept,
@@ -72,7 +76,7 @@ const collected_ports& kept_ports(const pin_list& pins, std::optional<collected_
 }
 
 void write_declaration_file(const output_context& context, std::ostream& out) {
-  const collected_ports& ports = kept_ports(context.board.list, context.board.all_ports, true);
+  const collected_ports& ports = kept_ports(context.pins.list, context.pins.all_ports, true);
   context.state.out << ports.messages;
   language_info(language_of_file(context.name)).write_declarations(ports.list, out);
 }
@@ -117,25 +121,30 @@ void write_top_file(const output_context& context, std::ostream& out) {
   template_file& tmpl = context.state.tmpl;
   errno = 0;
   const template_markers found =
-      merge_template(kept_ports(context.board.list, context.board.slot_ports, false), tmpl.language,
+      merge_template(kept_ports(context.pins.list, context.pins.slot_ports, false), tmpl.language,
                      tmpl.stream, out, context.state.out);
   if (tmpl.stream.bad()) throw read_failure(tmpl.name, errno);
   close_template(tmpl);
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
 
-// JSON where the name ends in ".json" in any case, the package picture for
-// ".svg", the page of all views for ".html", CSV otherwise.
+// The forms of the pin report, by the end of the name in any case; the last
+// one, CSV, takes every other name.
+struct report_form {
+  std::string_view suffix;
+  void (*write)(const pin_list& pins, const pin_uses& uses, std::ostream& out);
+};
+constexpr report_form report_forms[] = {
+    {".json", write_json_report},
+    {".svg", write_package_picture},
+    {".html", write_pin_page},
+    {"", write_csv_report},
+};
+
 void write_report_file(const output_context& context, std::ostream& out) {
-  const resolved_board& board = context.board;
-  if (ends_in_any_case(context.name, ".json"))
-    write_json_report(board.list, board.uses, out);
-  else if (ends_in_any_case(context.name, ".svg"))
-    write_package_picture(board.list, board.uses, out);
-  else if (ends_in_any_case(context.name, ".html"))
-    write_pin_page(board.list, board.uses, out);
-  else
-    write_csv_report(board.list, board.uses, out);
+  for (const report_form& form : report_forms)
+    if (ends_in_any_case(context.name, form.suffix))
+      return form.write(context.pins.list, context.pins.uses, out);
 }
 
 // -k: the named UCF file against the board; nothing is written.
@@ -145,21 +154,39 @@ void check_ucf_file(const output_context& context, std::ostream& out) {
   if (reading.error)
     throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
                       reading.error->message};
-  if (check_ucf(context.board.list, context.board.uses, reading.nets, context.name, out) > 0)
+  if (check_ucf(context.pins.list, context.pins.uses, reading.nets, context.name, out) > 0)
     context.state.differences_found = true;
 }
 
 constexpr output_option output_options[] = {
-    {"-U", ".UCF", ".ucf", "Write output constraints to ", true, true, false, destination::file,
-     nullptr, nullptr, write_ucf_file},
-    {"-C", "", ".vhd", "Write VHDL signal declarations to ", true, true, true, destination::file,
-     nullptr, nullptr, write_declaration_file},
-    {"-O", "", ".vhd", "Insert the QMxxx signals to the template and write VHDL top to ", false,
-     true, true, destination::file, open_default_template, check_template_fits, write_top_file},
-    {"-P", "", ".csv", "Write pin report to ", true, true, false, destination::file_or_stdout,
-     nullptr, nullptr, write_report_file},
-    {"-K", "", ".ucf", "Check ", true, true, false, destination::messages, nullptr, nullptr,
-     check_ucf_file},
+    {.key = "-U",
+     .bare_suffix = ".UCF",
+     .extension = ".ucf",
+     .verbose = "Write output constraints to ",
+     .write = write_ucf_file},
+    {.key = "-C",
+     .extension = ".vhd",
+     .verbose = "Write VHDL signal declarations to ",
+     .design_file = true,
+     .write = write_declaration_file},
+    {.key = "-O",
+     .extension = ".vhd",
+     .verbose = "Insert the QMxxx signals to the template and write VHDL top to ",
+     .needs_board = false,
+     .design_file = true,
+     .prepare = open_default_template,
+     .check = check_template_fits,
+     .write = write_top_file},
+    {.key = "-P",
+     .extension = ".csv",
+     .verbose = "Write pin report to ",
+     .goes_to = destination::file_or_stdout,
+     .write = write_report_file},
+    {.key = "-K",
+     .extension = ".ucf",
+     .verbose = "Check ",
+     .goes_to = destination::messages,
+     .write = check_ucf_file},
 };
 
 // The verbose line's text before the name.
@@ -170,10 +197,11 @@ std::string verbose_text(const output_option& option, const std::string& name) {
 }
 
 // The pin list of the configuration as it stands, resolved once for all the
-// outputs that follow, and looked over for conflicts then.
-resolved_board& resolved_pins(driver_state& state) {
+// outputs that follow, and looked over for conflicts then. No module is
+// placed after an output, so the conflicts are told once per run.
+board_pins& resolved_pins(driver_state& state) {
   if (!state.pins) {
-    state.pins = resolved_board{resolve_pins(state.config)};
+    state.pins = board_pins{resolve_pins(state.config)};
     state.pins->uses = uses_by_location(state.pins->list);
     warn_of_conflicts(state, *state.pins);
   }
@@ -193,17 +221,17 @@ std::optional<argument_class> output_class(std::string_view a, std::string_view 
   const output_option* option = find_output(a, k);
   if (option == nullptr) return std::nullopt;
   argument_class c{argument_role::output, k == option->key ? 2u : 1u};
+  c.output = option;
   c.may_write_stdout = option->goes_to == destination::file_or_stdout;
   c.reads_template = option->prepare == open_default_template;
   return c;
 }
 
-void output_argument(driver_state& state, std::string_view a, std::string_view k) {
-  const output_option& option = *find_output(a, k);
+void output_argument(driver_state& state, const output_option& option, std::string_view k) {
   const bool takes_value = k == option.key;
   // A bare name is used as typed, in its own case.
   const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
-  if (option.needs_board && !state.board_chosen) throw usage_error("HB type not specified!");
+  if (option.needs_board && !has_board(state.config)) throw usage_error("HB type not specified!");
   const bool to_stdout = option.goes_to == destination::file_or_stdout && typed == "-";
   const std::string name =
       to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
@@ -216,13 +244,13 @@ void output_argument(driver_state& state, std::string_view a, std::string_view k
     check_not_module_file(state, name);
   }
   if (option.check != nullptr) option.check(state, name);
-  resolved_board& board = resolved_pins(state);
-  const auto write = [&](std::ostream& out) { option.write({board, name, state}, out); };
+  board_pins& pins = resolved_pins(state);
+  const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
   if (to_file)
     write_output(state, name, write);
   else
     write(to_stdout ? state.data_out : state.out);
-  if (option.closes_placement) state.placement_closed = true;
+  state.placement_closed = true;
 }
 
 // -t NAME, accepted at any point, also before the board; only an -o after it

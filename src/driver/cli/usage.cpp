@@ -1,7 +1,7 @@
 #include "driver/cli/usage.h"
 
 #include "catalogue/board_catalogue.h"
-#include "catalogue/module_catalogue.h"
+#include "catalogue/module_records.h"
 
 #ifndef HBPINS_VERSION
 #error "the build defines HBPINS_VERSION, the project version"
@@ -11,17 +11,18 @@ namespace hbpins {
 
 namespace {
 
+// The built-in boards and modules only, whatever the run loads.
 void print_board_list(std::ostream& out) {
-  for (std::uint32_t number = 701; number <= 720; ++number)
-    if (find_board(number) != nullptr) out << number << ", ";
+  for (const board_entry& board : builtin_boards) out << board.number << ", ";
 }
 
-// The built-in modules only, whatever -m loads. Module 700 and the
-// general-IO and empty modules are not listed here; the last three are named
-// at the end of the line.
+// The modules with pin tables; those of a meaning of their own are named
+// after them, and 700, the number of the series, not at all.
 void print_module_list(std::ostream& out) {
   for (const module_entry& module : builtin_modules)
-    if (module.number > 700 && module.number <= 900) out << module.number << ", ";
+    if (module.kind == module_kind::pin_tables) out << module.number << ", ";
+  out << empty_slot_number << " for empty, " << test_module_number << " and " << general_io_number
+      << " for general IO (testing)\n";
 }
 
 }  // namespace
@@ -43,8 +44,7 @@ void print_usage(std::ostream& out) {
          "-s[0-7] xxx[-x]\n"
          "   supported QMxx: ";
   print_module_list(out);
-  out << "954 for empty, 953 and 955 for general IO (testing)\n"
-         "\n"
+  out << "\n"
          " -c component declaration section (vhdl) only\n"
          " -t read template, if omitted use HB<hb_nr>_template.vhd in program's directory\n"
          " -o insert the signals in the template and write to a file\n"

@@ -16,11 +16,11 @@ namespace hbpins {
 
 namespace {
 
-std::string directory_part(std::string path) {
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+// The directory part, backslashes read as slashes as in every file name
+// given to hbpins.
+std::string slashed_directory(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return directory_part(path);
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ std::string program_directory(std::string_view program_path) {
   std::array<char, 4096> path{};
   const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
   if (length > 0 && static_cast<std::size_t>(length) < path.size())
-    return directory_part(std::string(path.data(), static_cast<std::size_t>(length)));
-  return directory_part(std::string(program_path));
+    return slashed_directory(std::string(path.data(), static_cast<std::size_t>(length)));
+  return slashed_directory(std::string(program_path));
 }
 
 void open_template(template_file& tmpl, const std::string& name) {
@@ -48,23 +48,16 @@ void open_template(template_file& tmpl, const std::string& name) {
   }
   tmpl.name = name;
   tmpl.language = language_of_file(name);
-  tmpl.opened.push_back({{info.st_dev, info.st_ino, S_ISREG(info.st_mode)}, tmpl.language});
-}
-
-std::optional<file_identity> identity_of(const std::string& name) {
-  struct stat info {};
-  if (::stat(name.c_str(), &info) != 0) return std::nullopt;
-  return file_identity{info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  tmpl.opened.push_back({identity_of(info), tmpl.language});
 }
 
 void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-std::string default_template_name(std::string_view program_path, unsigned board,
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number,
                                   hdl_language language) {
-  return program_directory(program_path) +
-         default_template_file_name(static_cast<std::uint16_t>(board), language);
+  return program_directory(program_path) + default_template_file_name(board_number, language);
 }
 
 namespace {

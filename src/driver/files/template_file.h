@@ -1,28 +1,17 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "driver/files/file_identity.h"
 #include "output/hdl/hdl_language.h"
 #include "output/hdl/template_merge.h"
 
 namespace hbpins {
-
-// A file by device and inode, whatever the name it is reached by.
-struct file_identity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool is_regular = false;
-  bool operator==(const file_identity&) const = default;
-};
-
-// The file a name leads to, links followed; nothing where there is none.
-std::optional<file_identity> identity_of(const std::string& name);
 
 // A template file the run opened, and the language of its name.
 struct opened_template {
@@ -53,7 +42,7 @@ void close_template(template_file& tmpl);
 
 // The board's template beside the program in a language, which -o reads
 // without -t.
-std::string default_template_name(std::string_view program_path, unsigned board,
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number,
                                   hdl_language language);
 
 // No output may truncate a template: any the run has opened, nor any board's

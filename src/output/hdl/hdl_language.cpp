@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/board_catalogue.h"
 #include "catalogue/text/ascii_case.h"
 #include "output/hdl/template_lines.h"
 #include "output/hdl/verilog_writers.h"
@@ -36,9 +37,8 @@ hdl_language language_of_file(std::string_view name) {
   return hdl_language::vhdl;
 }
 
-std::string default_template_file_name(std::uint16_t board, hdl_language language) {
-  return "HB" + std::to_string(board) + "_template" +
-         std::string(language_info(language).extension);
+std::string default_template_file_name(std::uint32_t board_number, hdl_language language) {
+  return board_name(board_number) + "_template" + std::string(language_info(language).extension);
 }
 
 }  // namespace hbpins

@@ -33,6 +33,6 @@ hdl_language language_of_file(std::string_view name);
 
 // The name of a board's default template, which -o reads beside the
 // program where no -t names one: "HB710_template.vhd", "HB710_template.v".
-std::string default_template_file_name(std::uint16_t board, hdl_language language);
+std::string default_template_file_name(std::uint32_t board_number, hdl_language language);
 
 }  // namespace hbpins

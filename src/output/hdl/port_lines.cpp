@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "catalogue/text/write_text.h"
+
 namespace hbpins {
 
 void pad_from(std::string& line, std::size_t start, std::size_t width) {
@@ -20,7 +22,7 @@ void write_port_lines(const port_list& list, std::ostream& out,
                       void (*append_line)(std::string& text, const vhdl_port& port)) {
   std::string text;
   for (const vhdl_port& port : list.ports) append_line(text, port);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  write_text(out, text);
 }
 
 }  // namespace hbpins

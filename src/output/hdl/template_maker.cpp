@@ -130,7 +130,8 @@ constexpr template_words words[] = {
 
 // The board's own signals, as the declarations of -c begin.
 port_list board_ports(const board_entry& board) {
-  const board_configuration config{&board, {}};
+  board_configuration config;
+  select_board(config, board);
   std::ostringstream messages;  // the board check keeps the names clean
   return collect_ports(resolve_pins(config), true, false, messages);
 }

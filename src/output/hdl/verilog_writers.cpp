@@ -27,7 +27,7 @@ void append_comment(std::string& line, const vhdl_port& port) {
 // Each port is a wire, so that a design that turns implicit nets off
 // (`default_nettype none) still reads the declarations.
 void append_declaration(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line.append("    ").append(directions[static_cast<std::size_t>(port.mode)]) += " wire ";
   const std::size_t range = line.size();
   if (port.is_vector) {
@@ -44,7 +44,7 @@ void append_declaration(std::string& line, const vhdl_port& port) {
 
 // The parenthesis stands in column 25 after names of up to 18 characters.
 void append_connection(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    .";
   const std::size_t name = line.size();
   append_verilog_name(line, port.name);

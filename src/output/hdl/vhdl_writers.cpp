@@ -25,7 +25,7 @@ void append_comment(std::string& line, const vhdl_port& port) {
 
 // Every mode text is six characters wide, so the types line up.
 void append_declaration(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 19);
   line += " : ";
@@ -42,7 +42,7 @@ void append_declaration(std::string& line, const vhdl_port& port) {
 }
 
 void append_association(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 20);
   line += "=> ";

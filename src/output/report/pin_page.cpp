@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "catalogue/board_catalogue.h"
+#include "catalogue/text/write_text.h"
 #include "output/report/package_picture.h"
 #include "output/report/page/page_files.h"
 #include "output/report/page_markers.h"
@@ -62,12 +62,11 @@ void append_slot(std::string& text, const pin_group& group, const slot_wiring& w
 // {"slot": 0, "module": 735, "variant": 1, "kind": "module", "wired": ["A3", ...]}
 // ]}
 std::string wiring_part(const pin_list& pins) {
-  const board_entry* board = find_board(pins.board);
   std::string text = "{\"slots\": [";
   for (const pin_group& group : pins.groups) {
     if (group.kind == group_kind::board_signals) continue;
     text += group.slot == 0 ? "\n" : ",\n";
-    append_slot(text, group, board->connectors[group.slot], pins.location_prefix);
+    append_slot(text, group, pins.connectors[group.slot], pins.location_prefix);
   }
   text += "\n]}\n";
   return text;
@@ -85,7 +84,7 @@ void write_pin_page(const pin_list& pins, const pin_uses& uses, std::ostream& ou
                                {"report", report},
                                {"wiring", wiring}};
   const std::string page = fill_markers(page_html, parts);
-  out.write(page.data(), static_cast<std::streamsize>(page.size()));
+  write_text(out, page);
 }
 
 }  // namespace hbpins

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "catalogue/text/message_text.h"
+
 namespace hbpins {
 
 namespace {
@@ -125,10 +127,6 @@ void tell(check_report& report, difference_kind kind, std::size_t line, std::str
   ++report.counts[kind];
 }
 
-std::string quoted(std::string_view text) {
-  return '"' + std::string(text) + '"';
-}
-
 std::string pull_words(std::string_view pull) {
   for (const pull_constraint& constraint : pull_constraints)
     if (constraint.pull == pull) return std::string(constraint.keyword);
@@ -159,17 +157,17 @@ void compare_location(check_report& report, const board_nets& nets, const net_st
 
 void compare_standard(check_report& report, const net_statement& statement,
                       const resolved_pin& pin) {
-  if (!statement.standard || equal_in_any_case(*statement.standard, pin.dir->standard)) return;
+  if (!statement.standard || equal_in_any_case(*statement.standard, pin.io->standard)) return;
   tell(report, differing, statement.line, pin.name,
        "IOSTANDARD " + std::string(*statement.standard) + ", the board has " +
-           std::string(pin.dir->standard));
+           std::string(pin.io->standard));
 }
 
 // A pull the statement states that is not the board's; and where the file
 // places the net but never states the pull the board has, that pull.
 void compare_pull(check_report& report, const net_statement& statement, bool pull_left_out,
                   const resolved_pin& pin) {
-  const std::string_view pull = pin.dir->pull;
+  const std::string_view pull = pin.io->pull;
   if (!statement.pull.empty() && statement.pull != pull)
     tell(report, differing, statement.line, pin.name,
          pull_words(statement.pull) + ", the board has " + pull_words(pull));

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "catalogue/text/message_text.h"
+
 namespace hbpins {
 
 namespace {
@@ -133,10 +135,6 @@ bool is_value(const token& t) {
   return t.kind == token_kind::word || t.kind == token_kind::quoted;
 }
 
-std::string shown(const token& t) {
-  return '"' + std::string(t.text) + '"';
-}
-
 // The tokens of one NET statement, read constraint by constraint.
 struct net_tokens {
   const std::vector<token>& tokens;
@@ -160,7 +158,7 @@ std::string_view value_of(net_tokens& n, std::string_view keyword) {
 void end_compared(const net_tokens& n, std::string_view keyword) {
   if (n.at == n.tokens.size() || n.tokens[n.at].kind == token_kind::bar) return;
   fail(n.tokens[n.at].line, std::string(n.net.name) + ": | or ; expected after " +
-                                std::string(keyword) + ", not " + shown(n.tokens[n.at]));
+                                std::string(keyword) + ", not " + quoted(n.tokens[n.at].text));
 }
 
 // One constraint: LOC, IOSTANDARD and the pulls are taken, any other one
@@ -172,7 +170,7 @@ void read_constraint(net_tokens& n) {
     return;
   }
   if (key.kind != token_kind::word)
-    fail(key.line, std::string(n.net.name) + ": a constraint expected, not " + shown(key));
+    fail(key.line, std::string(n.net.name) + ": a constraint expected, not " + quoted(key.text));
   if (is_keyword(key, "LOC")) {
     n.net.location = value_of(n, "LOC");
     return end_compared(n, "LOC");
@@ -223,8 +221,8 @@ ucf_reading read_ucf(std::string_view text) {
       if (t.kind == token_kind::end) break;
       if (t.kind == token_kind::semicolon) continue;
       if (statement.empty() && !is_statement_keyword(t))
-        fail(t.line,
-             "NET, INST, PIN, TIMESPEC, TIMEGRP, CONFIG or AREA_GROUP expected, not " + shown(t));
+        fail(t.line, "NET, INST, PIN, TIMESPEC, TIMEGRP, CONFIG or AREA_GROUP expected, not " +
+                         quoted(t.text));
       statement.push_back(t);
     }
   } catch (ucf_read_error& error) {
