@@ -59,7 +59,8 @@ _hbpins() {
       return
       ;;
     -c | -t | -o)
-      _hbpins_files '*.vhd'
+      # VHDL, or Verilog for a name ending in .v or .sv in any case.
+      _hbpins_files '*.vhd' '*.vhdl' '*.[vV]' '*.[sS][vV]'
       return
       ;;
     -m | -b)

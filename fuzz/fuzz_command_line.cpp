@@ -1,11 +1,12 @@
 // A whole command line: the input bytes are the arguments, separated by NUL
 // bytes as the kernel hands them over, run through the driver in-process.
-// Each run starts in an emptied scratch directory holding one template,
-// t.vhd, one module file, m.csv, and one board file, b.csv; slashes and backslashes are taken out
-// of the arguments, so that no name reaches outside it. A run must end with a
-// known status, say why, and leave no file open. A file that -k cannot read
-// as UCF, or a module or board file with problems, ends the run with status 1 and its
-// "NAME:LINE: message" lines instead of the usage text.
+// Each run starts in an emptied scratch directory holding two templates,
+// t.vhd and t.v, one module file, m.csv, and one board file, b.csv; slashes
+// and backslashes are taken out of the arguments, so that no name reaches
+// outside it. A run must end with a known status, say why, and leave no file
+// open. A file that -k cannot read as UCF, or a module or board file with
+// problems, ends the run with status 1 and its "NAME:LINE: message" lines
+// instead of the usage text.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -63,6 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(entry.path());
   std::ofstream("t.vhd") << "entity top is port(\n  -- QM_BEGIN\n  CLK : in std_logic);\r\n"
                             "end top;\rarchitecture a of top is begin\n  -- QM_MAP_BEGIN\nend a;";
+  std::ofstream("t.v") << "module top (\n  // QM_BEGIN\n  input wire CLK);\r\n"
+                          "core c (\r  // QM_MAP_BEGIN -- QM_BEGIN\n  .CLK(CLK));\nendmodule";
   std::ofstream("m.csv") << "module,variant,position,signal,direction,standard\n"
                             "760,0,3,D_p,in,LVDS_25\n760,0,4,D_n,in,LVDS_25\n"
                             "760,1,5,Q<0>,out,\n760,1,6,Q<1>,out,\n";

@@ -1,22 +1,25 @@
 // The output options, one row each: what the option is called, how its file
 // is named, what it needs, and which writer fills the file from the
 // assembled board's pin list. -k is one of them that writes no file: it
-// reads its file and reports on the message stream.
+// reads its file and reports on the message stream. The design files of -c
+// and -o are VHDL or Verilog by their names.
 
 #include <cerrno>
 #include <optional>
 
 #include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
+#include "catalogue/run_catalogue.h"
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/output_guards.h"
 #include "driver/files/file_names.h"
 #include "driver/files/input_file.h"
 #include "driver/files/run_failure.h"
+#include "output/hdl/hdl_language.h"
 #include "output/hdl/port_list.h"
+#include "output/hdl/template_maker.h"
 #include "output/hdl/template_merge.h"
-#include "output/hdl/vhdl_writers.h"
 #include "output/report/package_picture.h"
 #include "output/report/pin_page.h"
 #include "output/report/pin_report.h"
@@ -50,11 +53,15 @@ struct output_option {
   std::string_view key;               // the first two characters, upper-cased
   std::string_view bare_suffix = {};  // a bare argument ending so is this output
   std::string_view extension;         // added to a name without one
-  std::string_view verbose;           // what -v prints before the name
+  // What -v prints before the name; in a design file's line, "VHDL" stands
+  // for the file's language.
+  std::string_view verbose;
   bool needs_board = true;
+  bool design_file = false;  // VHDL or Verilog by its name
   destination goes_to = destination::file;
-  void (*prepare)(driver_state& state) = nullptr;      // before the verbose line
-  void (*check)(const driver_state& state) = nullptr;  // after the file guards
+  // Before the verbose line, and after the file guards; both get the name.
+  void (*prepare)(driver_state& state, const std::string& name) = nullptr;
+  void (*check)(const driver_state& state, const std::string& name) = nullptr;
   void (*write)(const output_context& context, std::ostream& out);
 };
 
@@ -73,28 +80,56 @@ const collected_ports& kept_ports(const pin_list& pins, std::optional<collected_
 void write_declaration_file(const output_context& context, std::ostream& out) {
   const collected_ports& ports = kept_ports(context.pins.list, context.pins.all_ports, true);
   context.state.out << ports.messages;
-  write_declarations(ports.list, out);
+  language_info(language_of_file(context.name)).write_declarations(ports.list, out);
 }
 
-// -o without -t reads the board's default template from the directory the
-// executable really sits in.
-void open_default_template(driver_state& state) {
+std::string language_name(hdl_language language) {
+  return std::string(language_info(language).name);
+}
+
+// A loaded board without a default template beside the program merges one
+// made from its data, in the shape of the built-in boards' templates.
+bool made_template_used(driver_state& state, const std::string& name, hdl_language language) {
+  const std::uint16_t number = board_number(state.config);
+  if (identity_of(name) || find_loaded_board(state.catalogue, number) == nullptr) return false;
+  if (state.verbose)
+    state.out << language_name(language) << " template made from the data of " << board_name(number)
+              << '\n';
+  use_made_template(state.tmpl, make_default_template(*state.config.board, language),
+                    "the template made from " + board_name(number), language);
+  return true;
+}
+
+// -o without -t reads the board's default template in the output's language
+// from the directory the executable really sits in.
+void open_default_template(driver_state& state, const std::string& output) {
   if (state.template_open) return;
-  const std::string name = default_template_name(state.args[0], board_number(state.config));
-  if (state.verbose) state.out << "VHDL template file not specified, trying " << name << '\n';
+  const hdl_language language = language_of_file(output);
+  const std::string name =
+      default_template_name(state.args[0], board_number(state.config), language);
+  if (state.verbose)
+    state.out << language_name(language) << " template file not specified, trying " << name << '\n';
+  state.template_open = made_template_used(state, name, language);
+  if (state.template_open) return;
   try {
     open_template(state.tmpl, name);
   } catch (const run_failure&) {
-    throw usage_error("VHDL template not loaded!");
+    throw usage_error(language_name(language) + " template not loaded!");
   }
   state.template_open = true;
 }
 
 // The template stays marked open after an earlier -o has read and closed it.
-void check_template_unread(const driver_state& state) {
-  if (!state.tmpl.stream.is_open())
+// A template merges into a file of its own language only.
+void check_template_fits(const driver_state& state, const std::string& output) {
+  const hdl_language language = state.tmpl.language;
+  if (!is_open(state.tmpl))
     throw run_failure{exit_status::template_used_up,
-                      "the VHDL template was closed by an earlier -o"};
+                      "the " + language_name(language) + " template was closed by an earlier -o"};
+  const hdl_language output_language = language_of_file(output);
+  if (output_language != language)
+    throw usage_error(language_name(language) + " template for a " +
+                      language_name(output_language) + " output file!");
 }
 
 // A failed read leaves its errno behind: the template's stream keeps only
@@ -103,9 +138,9 @@ void write_top_file(const output_context& context, std::ostream& out) {
   template_file& tmpl = context.state.tmpl;
   errno = 0;
   const template_markers found =
-      merge_template(kept_ports(context.pins.list, context.pins.slot_ports, false), tmpl.stream,
-                     out, context.state.out);
-  if (tmpl.stream.bad()) throw read_failure(tmpl.name, errno);
+      merge_template(kept_ports(context.pins.list, context.pins.slot_ports, false), tmpl.language,
+                     template_text(tmpl), out, context.state.out);
+  if (template_text(tmpl).bad()) throw read_failure(tmpl.name, errno);
   close_template(tmpl);
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
@@ -149,13 +184,15 @@ constexpr output_option output_options[] = {
     {.key = "-C",
      .extension = ".vhd",
      .verbose = "Write VHDL signal declarations to ",
+     .design_file = true,
      .write = write_declaration_file},
     {.key = "-O",
      .extension = ".vhd",
      .verbose = "Insert the QMxxx signals to the template and write VHDL top to ",
      .needs_board = false,
+     .design_file = true,
      .prepare = open_default_template,
-     .check = check_template_unread,
+     .check = check_template_fits,
      .write = write_top_file},
     {.key = "-P",
      .extension = ".csv",
@@ -168,6 +205,13 @@ constexpr output_option output_options[] = {
      .goes_to = destination::messages,
      .write = check_ucf_file},
 };
+
+// The verbose line's text before the name.
+std::string verbose_text(const output_option& option, const std::string& name) {
+  std::string text(option.verbose);
+  if (option.design_file) text.replace(text.find("VHDL"), 4, language_name(language_of_file(name)));
+  return text;
+}
 
 // The pin list of the configuration as it stands, resolved once for all the
 // outputs that follow, and looked over for conflicts then. No module is
@@ -209,14 +253,14 @@ void output_argument(driver_state& state, const output_option& option, std::stri
   const std::string name =
       to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
   const bool to_file = option.goes_to != destination::messages && !to_stdout;
-  if (option.prepare != nullptr) option.prepare(state);
-  if (state.verbose) state.out << option.verbose << name << '\n';
+  if (option.prepare != nullptr) option.prepare(state, name);
+  if (state.verbose) state.out << verbose_text(option, name) << name << '\n';
   if (to_file) {
-    check_not_template(state.tmpl, state.args[0], name);
+    check_not_template(state.tmpl, state.args[0], state.catalogue, name);
     check_not_written(state, name);
     check_not_input_file(state, name);
   }
-  if (option.check != nullptr) option.check(state);
+  if (option.check != nullptr) option.check(state, name);
   board_pins& pins = resolved_pins(state);
   const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
   if (to_file)
@@ -230,7 +274,8 @@ void output_argument(driver_state& state, const output_option& option, std::stri
 // reads it.
 void template_input(driver_state& state) {
   const std::string name = option_file_name(option_value(state), ".vhd");
-  if (state.verbose) state.out << "VHDL template file " << name << '\n';
+  if (state.verbose)
+    state.out << language_name(language_of_file(name)) << " template file " << name << '\n';
   open_template(state.tmpl, name);
   state.template_open = true;
   if (state.index > state.last_merge)

@@ -66,6 +66,8 @@ void print_help(std::ostream& out) {
          "[-b <board_file>]... -x -d <hb_nr>|HB<hb_nr>\n"
          "--help | --version\n"
          "\n"
+         " -c, -t and -o with a name ending in .v or .sv (any case): Verilog instead of\n"
+         "    VHDL; without -t, -o then reads HB<hb_nr>_template.v in program's directory\n"
          " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
          "    a picture of the FPGA package for .svg, a page of the package, the slot\n"
          "    connectors and the pin table for .html, CSV on standard output for -\n"
@@ -89,7 +91,7 @@ void print_help(std::ostream& out) {
          "   4 too many open files\n"
          "   5 access denied, or another failure to open or create a file\n"
          "  10 -k found differences\n"
-         " 100 the VHDL template, a module file or a .ucf file of -k could not be read\n"
+         " 100 the template, a module file or a .ucf file of -k could not be read\n"
          " 101 a file or standard output could not be written\n"
          " 103 the template was used up by an earlier -o (give -t again)\n"
          " 128+n ended by signal n (no temporary file is left behind)\n";

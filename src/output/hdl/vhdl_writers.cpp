@@ -1,11 +1,10 @@
 #include "output/hdl/vhdl_writers.h"
 
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "catalogue/text/write_text.h"
+#include "output/hdl/port_lines.h"
 #include "output/hdl/port_list.h"
 #include "output/hdl/vhdl_names.h"
 
@@ -17,16 +16,7 @@ namespace {
 void append_padded_name(std::string& line, std::string_view name, std::size_t width) {
   const std::size_t start = line.size();
   append_vhdl_name(line, name);
-  const std::size_t length = line.size() - start;
-  line.append(length < width ? width - length : 1, ' ');
-}
-
-// Right-aligned in two columns; a longer number takes the room it needs.
-void append_bound(std::string& line, std::int16_t value) {
-  char digits[8];
-  char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  if (end - digits < 2) line += ' ';
-  line.append(digits, end);
+  pad_from(line, start, width);
 }
 
 void append_comment(std::string& line, const vhdl_port& port) {
@@ -60,21 +50,14 @@ void append_association(std::string& line, const vhdl_port& port) {
   line += ",\n";
 }
 
-void write_lines(const port_list& list, std::ostream& out,
-                 void (*append_line)(std::string&, const vhdl_port&)) {
-  std::string text;
-  for (const vhdl_port& port : list.ports) append_line(text, port);
-  write_text(out, text);
-}
-
 }  // namespace
 
 void write_declarations(const port_list& list, std::ostream& out) {
-  write_lines(list, out, append_declaration);
+  write_port_lines(list, out, append_declaration);
 }
 
 void write_port_map(const port_list& list, std::ostream& out) {
-  write_lines(list, out, append_association);
+  write_port_lines(list, out, append_association);
 }
 
 }  // namespace hbpins
