@@ -40,7 +40,7 @@ _hbpins() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     [[ ${COMP_WORDS[i],,} == -b ]] || continue
     file=${COMP_WORDS[i+1]}
-    [[ $file == *.* ]] || file+=.csv
+    [[ ${file##*/} == *.* ]] || file+=.csv
     [[ -r $file ]] && boards+=" $(_hbpins_board_numbers "$file")"
   done
   local modules="701 702 703 704 706 706-1 707 707-1 709 710 711 712 713 714 715 717 720 721
