@@ -2,6 +2,7 @@
 // file gives no board and one line per problem; an accepted one gives
 // boards that the check passes, and the export of each reads back to the
 // same board.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "catalogue/board_check.h"
+#include "catalogue/board_file/board_file_fields.h"
 #include "catalogue/board_file/board_file_reader.h"
 #include "catalogue/board_file/board_file_writer.h"
 
@@ -36,13 +38,23 @@ bool same_signals(const board_entry& a, const board_entry& b) {
 }
 
 bool same_board(const board_entry& a, const board_entry& b) {
-  if (a.number != b.number || a.location_prefix != b.location_prefix ||
-      !(a.package == b.package) || a.connectors.size() != b.connectors.size())
+  if (a.number != b.number || a.location_prefix != b.location_prefix || !(a.package == b.package) ||
+      a.connectors.size() != b.connectors.size())
     return false;
   for (std::size_t s = 0; s < a.connectors.size(); ++s)
     for (int p = first_position; p <= last_position; ++p)
       if (a.connectors[s][p].view() != b.connectors[s][p].view()) return false;
   return same_signals(a, b);
+}
+
+// "position: expected ...", "location A2: expected ...", "board 712 is
+// already loaded from ...": each message begins with the field it is about.
+bool names_what_it_expects(const std::string& message) {
+  constexpr std::string_view fields[] = {"header", "quote", "row", "file"};
+  const std::string_view word = std::string_view(message).substr(0, message.find_first_of(": "));
+  return std::find(std::begin(fields), std::end(fields), word) != std::end(fields) ||
+         std::find(board_file_columns.begin(), board_file_columns.end(), word) !=
+             board_file_columns.end();
 }
 
 }  // namespace
@@ -51,10 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const run_catalogue builtin;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const board_file file = read_board_file(text, "fuzz.csv", builtin);
-  for (const board_file_problem& problem : file.problems)
+  std::size_t line = 1;
+  for (const board_file_problem& problem : file.problems) {
     if (problem.line == 0 || problem.message.empty() ||
         problem.message.find_first_of("\r\n") != std::string::npos)
       fail("a problem that is no line of its own", problem.message);
+    if (problem.line < line) fail("problems out of line order", problem.message);
+    line = problem.line;
+    if (!names_what_it_expects(problem.message))
+      fail("a problem without its field", problem.message);
+  }
   if (!file.problems.empty()) {
     if (!file.boards.empty()) fail("boards of a refused file", text);
     return 0;
