@@ -68,14 +68,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
   const ucf_reading reading = read_ucf(text);
-  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  // LF, CRLF and a lone CR each end a line.
+  std::size_t lines = 1;
+  for (std::size_t k = 0; k < text.size(); ++k)
+    if (text[k] == '\n' || (text[k] == '\r' && (k + 1 == text.size() || text[k + 1] != '\n')))
+      ++lines;
   if (reading.error &&
       (reading.error->line < 1 || reading.error->line > lines || reading.error->message.empty()))
     fail("a fault without its line", text);
-  for (const net_statement& net : reading.nets)
+  for (const net_statement& net : reading.nets) {
     if (net.line < 1 || net.line > lines || net.name.empty() || !within(net.name, text) ||
-        (net.location && !within(*net.location, text)))
+        net.constraints.empty())
       fail("a statement outside the text", text);
+    for (const ucf_constraint& constraint : net.constraints)
+      if (constraint.kind != constraint_kind::pull && !within(constraint.value, text))
+        fail("a constraint outside the text", text);
+  }
   std::ostringstream report;
   const configuration& board = configurations[data[0] % std::size(configurations)];
   const std::size_t differences = check_ucf(board.pins, board.uses, reading.nets, "f.ucf", report);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "output/ucf/ucf_check.h"
+#include "output/ucf/ucf_format.h"
 
 namespace hbpins {
 
@@ -18,8 +18,7 @@ void append_constraint(std::string& text, const resolved_pin& pin, std::size_t p
   text.append(" LOC = \"").append(pin.location) += '"';
   text.append(5 - (pin.location.size() - prefix_length), ' ');
   text.append("| IOSTANDARD = ").append(pin.dir->standard);
-  for (const pull_constraint& pull : pull_constraints)
-    if (pin.dir->pull == pull.pull) text.append(" | ").append(pull.keyword);
+  if (!pin.dir->pull.empty()) text.append(" | ").append(pull_keyword(pin.dir->pull));
   text += " ;\n";
 }
 
