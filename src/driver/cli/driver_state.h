@@ -50,6 +50,7 @@ struct driver_state {
   template_file tmpl;
   module_catalogue modules;                 // the built-in modules and those -m loaded
   std::vector<file_identity> module_files;  // the files -m read
+  bool standard_input_read = false;         // by -m - or -k -
   bool module_file_started = false;         // the module file header of -x is out
   board_configuration config;
   // Empty again whenever the configuration changes.

@@ -10,6 +10,7 @@
 #include "assembly/pin_list.h"
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/driver_branches.h"
+#include "driver/cli/input_names.h"
 #include "driver/cli/output_guards.h"
 #include "driver/files/file_names.h"
 #include "driver/files/input_file.h"
@@ -31,14 +32,15 @@ namespace {
 // output's name, and the run's template and message stream.
 struct output_context {
   resolved_board& board;
-  const std::string& name;
+  const named_input& file;
   driver_state& state;
 };
 
 enum class destination {
   file,
   file_or_stdout,  // "-" writes to standard output
-  messages,        // no file: the option reports on the message stream
+  messages,        // no file: the option reads its file ("-" standard input) and reports on the
+                   // message stream
 };
 
 struct output_option {
@@ -106,22 +108,26 @@ void write_top_file(const output_context& context, std::ostream& out) {
 // ".svg", CSV otherwise.
 void write_report_file(const output_context& context, std::ostream& out) {
   const resolved_board& board = context.board;
-  if (ends_in_any_case(context.name, ".json"))
+  if (ends_in_any_case(context.file.name, ".json"))
     write_json_report(board.list, board.uses, out);
-  else if (ends_in_any_case(context.name, ".svg"))
+  else if (ends_in_any_case(context.file.name, ".svg"))
     write_package_picture(board.list, board.uses, out);
   else
     write_csv_report(board.list, board.uses, out);
 }
 
-// -k: the named UCF file against the board; nothing is written.
+// -k: the named UCF file against the board; nothing is written. A NUL byte
+// ends the text: no text file holds one.
 void check_ucf_file(const output_context& context, std::ostream& out) {
-  const std::string text = read_input_file(context.name);
+  const std::string& name = context.file.name;
+  const std::string text = read_named_input(context.file, nul_bytes::end_the_text);
+  if (text.size() > max_input_size)
+    throw input_error{name + ": more than " + max_input_size_words() + ", too long for a UCF file"};
   const ucf_reading reading = read_ucf(text);
   if (reading.error)
-    throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
+    throw input_error{name + ':' + std::to_string(reading.error->line) + ": " +
                       reading.error->message};
-  if (check_ucf(context.board.list, context.board.uses, reading.nets, context.name, out) > 0)
+  if (check_ucf(context.board.list, context.board.uses, reading.nets, name, out) > 0)
     context.state.differences_found = true;
 }
 
@@ -169,8 +175,11 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
   if (option.needs_board && !state.board_chosen) throw usage_error("HB type not specified!");
   const bool to_stdout = option.goes_to == destination::file_or_stdout && typed == "-";
-  const std::string name =
-      to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
+  const named_input file =
+      option.goes_to == destination::messages
+          ? input_named(state, typed, option.extension)
+          : named_input{to_stdout ? std::string(typed) : option_file_name(typed, option.extension)};
+  const std::string& name = file.name;
   const bool to_file = option.goes_to != destination::messages && !to_stdout;
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
@@ -181,7 +190,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   }
   if (option.check != nullptr) option.check(state);
   resolved_board& board = resolved_pins(state);
-  const auto write = [&](std::ostream& out) { option.write({board, name, state}, out); };
+  const auto write = [&](std::ostream& out) { option.write({board, file, state}, out); };
   if (to_file)
     write_output(state, name, write);
   else
