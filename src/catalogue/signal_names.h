@@ -48,9 +48,15 @@ std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check&
 // and underscores, and optionally a vector bit "<k>" with k written in
 // decimal without leading zeros, within the signed 16-bit range.
 bool is_module_signal_name(std::string_view name);
+// Why a name is none: a message up to "found "; empty for a good name.
+std::string_view module_signal_name_fault(std::string_view name);
 inline constexpr std::string_view signal_name_expected =
     "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
     "found ";
+inline constexpr std::string_view bit_without_leading_zeros_expected =
+    "bit: expected a number without leading zeros, found ";
+inline constexpr std::string_view bit_range_expected =
+    "bit: expected a number from 0 to 32767, found ";
 
 // Port names, and so the base names of vectors, hold at most 32 characters.
 inline constexpr std::size_t max_port_name_length = 32;

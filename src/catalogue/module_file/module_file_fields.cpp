@@ -1,7 +1,5 @@
 #include "catalogue/module_file/module_file_fields.h"
 
-#include <algorithm>
-
 #include "catalogue/text/ascii_case.h"
 #include "catalogue/text/message_text.h"
 
@@ -14,17 +12,6 @@ namespace {
 constexpr std::uint32_t lowest_module = 700;
 constexpr std::uint32_t highest_module = 952;
 
-// Decimal digits only, as spreadsheets write numbers.
-std::optional<std::uint32_t> decimal(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  std::uint32_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint32_t>(c - '0');
-  }
-  return value;
-}
-
 struct field_reader {
   std::vector<std::string>& problems;
   bool good = true;
@@ -35,60 +22,69 @@ struct field_reader {
   }
 };
 
+// The number of a field, or nothing with the field's problem told: the
+// range as `expected` says it.
+std::optional<std::uint32_t> number_in(field_reader& row, std::string_view column,
+                                       std::string_view text, std::uint32_t low, std::uint32_t high,
+                                       std::string_view expected) {
+  const std::optional<std::uint32_t> number = decimal_number(text);
+  if (has_leading_zero(text))
+    row.fail(std::string(column) + ": expected a number without leading zeros, found " +
+             quoted(text));
+  else if (!number || *number < low || *number > high)
+    row.fail(std::string(column) + ": expected " + std::string(expected) + ", found " +
+             quoted(text));
+  else
+    return number;
+  return std::nullopt;
+}
+
 std::uint16_t module_number(field_reader& row, std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal(text);
-  if (number && *number >= lowest_module && *number <= highest_module)
-    return static_cast<std::uint16_t>(*number);
-  row.fail("module: expected a number from 700 to 952, found " + quoted(text));
-  return 0;
+  const std::string expected =
+      "a number from " + std::to_string(lowest_module) + " to " + std::to_string(highest_module);
+  return static_cast<std::uint16_t>(
+      number_in(row, "module", text, lowest_module, highest_module, expected).value_or(0));
 }
 
 std::uint8_t variant(field_reader& row, std::string_view text) {
-  if (text.empty() || text == "0") return 0;
-  if (text == "1") return 1;
-  row.fail("variant: expected 0 or 1, found " + quoted(text));
-  return 0;
+  if (text.empty()) return 0;
+  return static_cast<std::uint8_t>(number_in(row, "variant", text, 0, 1, "0 or 1").value_or(0));
 }
 
 std::uint8_t position(field_reader& row, std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal(text);
-  if (number && *number >= first_position && *number <= last_position)
-    return static_cast<std::uint8_t>(*number);
-  row.fail("position: expected a number from 3 to 34, found " + quoted(text));
-  return 0;
+  const std::string expected =
+      "a number from " + std::to_string(first_position) + " to " + std::to_string(last_position);
+  return static_cast<std::uint8_t>(
+      number_in(row, "position", text, first_position, last_position, expected).value_or(0));
 }
 
 // Whether the name is one is for the module check to say; a longer name
 // would not fit the row.
 fixed_text<max_module_name_length> signal_name(field_reader& row, std::string_view text) {
   if (text.size() > max_module_name_length)
-    row.fail("signal: expected at most 28 characters, found " + std::to_string(text.size()) +
-             " in " + quoted(text));
+    row.fail("signal: expected at most " + std::to_string(max_module_name_length) +
+             " characters, found " + std::to_string(text.size()) + " in " + quoted(text));
   return text;
 }
 
-// The direction of a row's signal, by its direction word and its standard.
-// An LVDS signal is the p half of its pair on an odd position, the n half
-// on an even one.
-direction signal_direction(field_reader& row, std::string_view mode, std::string_view standard,
-                           int at) {
-  constexpr std::string_view modes[] = {"in", "out", "inout"};
-  constexpr direction single_ended[] = {direction::se_in, direction::se_out, direction::se_bidir};
-  constexpr direction lvds[2][2] = {{direction::lvds_in_n, direction::lvds_in_p},
-                                    {direction::lvds_out_n, direction::lvds_out_p}};
-  const std::size_t m = static_cast<std::size_t>(
-      std::find_if(std::begin(modes), std::end(modes),
-                   [mode](std::string_view word) { return equal_in_any_case(mode, word); }) -
-      std::begin(modes));
-  const bool is_lvds = equal_in_any_case(standard, "LVDS_25");
-  if (m == std::size(modes))
-    row.fail("direction: expected in, out or inout, found " + quoted(mode));
-  if (!is_lvds && !standard.empty() && !equal_in_any_case(standard, "LVTTL"))
-    row.fail("standard: expected LVTTL or LVDS_25, found " + quoted(standard));
-  if (is_lvds && m == 2)
-    row.fail("standard: expected LVTTL with direction inout, found " + quoted(standard));
+// The direction of a row's signal, by its direction word and its standard,
+// and its position for the half of an LVDS pair.
+direction signal_direction(field_reader& row, std::string_view written_direction,
+                           std::string_view written_standard, int at) {
+  if (written_standard.empty()) written_standard = default_standard;
+  const std::string_view word = direction_word(written_direction);
+  const std::string_view standard = standard_word(written_standard);
+  if (word.empty())
+    row.fail("direction: expected " + direction_word_list() + ", found " +
+             quoted(written_direction));
+  if (standard.empty())
+    row.fail("standard: expected " + standard_word_list() + ", found " + quoted(written_standard));
+  const std::optional<module_file_direction> entry = direction_of_words(word, standard);
+  if (!word.empty() && !standard.empty() && !entry)
+    row.fail("standard: expected " + std::string(default_standard) + " with direction " +
+             std::string(word) + ", found " + quoted(written_standard));
   if (!row.good) return direction::nc;
-  return is_lvds ? lvds[m][at % 2] : single_ended[m];
+  return at % 2 == 1 ? entry->on_odd : entry->on_even;
 }
 
 }  // namespace
