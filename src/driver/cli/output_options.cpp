@@ -21,7 +21,6 @@
 #include "output/report/package_picture.h"
 #include "output/report/pin_report.h"
 #include "output/ucf/ucf_check.h"
-#include "output/ucf/ucf_reader.h"
 #include "output/ucf/ucf_writer.h"
 
 namespace hbpins {
@@ -123,12 +122,10 @@ void check_ucf_file(const output_context& context, std::ostream& out) {
   const std::string text = read_named_input(context.file, nul_bytes::end_the_text);
   if (text.size() > max_input_size)
     throw input_error{name + ": more than " + max_input_size_words() + ", too long for a UCF file"};
-  const ucf_reading reading = read_ucf(text);
-  if (reading.error)
-    throw input_error{name + ':' + std::to_string(reading.error->line) + ": " +
-                      reading.error->message};
-  if (check_ucf(context.board.list, context.board.uses, reading.nets, name, out) > 0)
-    context.state.differences_found = true;
+  const ucf_check check = check_ucf(context.board.list, context.board.uses, text, name, out);
+  if (check.error)
+    throw input_error{name + ':' + std::to_string(check.error->line) + ": " + check.error->message};
+  if (check.differences > 0) context.state.differences_found = true;
 }
 
 constexpr output_option output_options[] = {

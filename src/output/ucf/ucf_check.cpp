@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/text/ascii_case.h"
+#include "output/ucf/ucf_reader.h"
 
 namespace hbpins {
 
@@ -16,7 +17,7 @@ constexpr std::size_t none = static_cast<std::size_t>(-1);
 
 // The matches of patterns kept at most: a file of many different patterns
 // is then matched again at each, rather than kept in memory many times over.
-constexpr std::size_t max_kept_matches = std::size_t{1} << 20;
+constexpr std::size_t max_kept_matches = std::size_t{1} << 16;
 
 // The nets of the board: by name, and by the location the UCF file gives.
 struct board_nets {
@@ -94,32 +95,25 @@ std::size_t for_each_named(board_nets& nets, const net_statement& statement, Eac
   return found.size();
 }
 
-bool states(const net_statement& statement, constraint_kind kind) {
-  for (const ucf_constraint& constraint : statement.constraints)
-    if (constraint.kind == kind) return true;
-  return false;
-}
-
 // What the whole file says about a net of the board.
 struct net_facts {
   std::size_t placed_at = none;  // the first statement that gives it a LOC
   bool pull_stated = false;
 };
 
-std::vector<net_facts> facts_of(board_nets& nets, std::span<const net_statement> statements) {
-  std::vector<net_facts> facts(nets.pins.size());
-  for (std::size_t k = 0; k < statements.size(); ++k) {
-    const net_statement& statement = statements[k];
-    // A pattern places no single net: its LOC is not compared.
-    const bool places =
-        states(statement, constraint_kind::location) && !has_wildcard(statement.name);
-    const bool pulls = states(statement, constraint_kind::pull);
-    for_each_named(nets, statement, [&](std::size_t net) {
-      if (places && facts[net].placed_at == none) facts[net].placed_at = k;
-      if (pulls) facts[net].pull_stated = true;
-    });
-  }
-  return facts;
+void note_facts(board_nets& nets, const net_statement& statement, std::size_t k,
+                std::vector<net_facts>& facts) {
+  bool locates = false, pulls = false;
+  for_each_constraint(statement, [&](const ucf_constraint& c) {
+    locates = locates || c.kind == constraint_kind::location;
+    pulls = pulls || c.kind == constraint_kind::pull;
+  });
+  // A pattern places no single net: its LOC is not compared.
+  const bool places = locates && !has_wildcard(statement.name);
+  for_each_named(nets, statement, [&](std::size_t net) {
+    if (places && facts[net].placed_at == none) facts[net].placed_at = k;
+    if (pulls) facts[net].pull_stated = true;
+  });
 }
 
 enum difference_kind : std::size_t {
@@ -204,18 +198,29 @@ void compare_pull(check_report& report, const net_statement& statement, std::str
        pull_words(pull) + ", the board has " + pull_words(pin.dir->pull));
 }
 
+void compare_constraint(check_report& report, const board_nets& nets,
+                        const net_statement& statement, const ucf_constraint& c,
+                        const resolved_pin& pin) {
+  switch (c.kind) {
+    case constraint_kind::location:
+      return compare_location(report, nets, statement, c.value, pin);
+    case constraint_kind::standard:
+      return compare_standard(report, statement, c.value, pin);
+    case constraint_kind::pull:
+      return compare_pull(report, statement, c.value, pin);
+  }
+}
+
 // Each constraint where it stands, kind by kind: the locations, the
 // standards, the pulls; then, where the file places the net here first but
 // never states the pull the board has, that pull.
 void compare_net(check_report& report, const board_nets& nets, const net_statement& statement,
                  bool pull_left_out, const resolved_pin& pin) {
-  for (const ucf_constraint& c : statement.constraints)
-    if (c.kind == constraint_kind::location)
-      compare_location(report, nets, statement, c.value, pin);
-  for (const ucf_constraint& c : statement.constraints)
-    if (c.kind == constraint_kind::standard) compare_standard(report, statement, c.value, pin);
-  for (const ucf_constraint& c : statement.constraints)
-    if (c.kind == constraint_kind::pull) compare_pull(report, statement, c.value, pin);
+  for (const constraint_kind kind :
+       {constraint_kind::location, constraint_kind::standard, constraint_kind::pull})
+    for_each_constraint(statement, [&](const ucf_constraint& c) {
+      if (c.kind == kind) compare_constraint(report, nets, statement, c, pin);
+    });
   if (pull_left_out && !pin.dir->pull.empty())
     tell(report, differing, statement.line, pin.name,
          "no pull, the board has " + pull_words(pin.dir->pull));
@@ -243,14 +248,26 @@ bool same_value(const ucf_constraint& a, const ucf_constraint& b) {
 // Each constraint that gives its kind another value than the statement's
 // first of that kind.
 void tell_stated_twice(check_report& report, const net_statement& statement) {
-  std::array<const ucf_constraint*, static_cast<std::size_t>(constraint_kind::pull) + 1> firsts{};
-  for (const ucf_constraint& constraint : statement.constraints) {
-    const ucf_constraint*& first = firsts[static_cast<std::size_t>(constraint.kind)];
-    if (first == nullptr) first = &constraint;
+  std::array<std::optional<ucf_constraint>, static_cast<std::size_t>(constraint_kind::pull) + 1>
+      firsts;
+  for_each_constraint(statement, [&](const ucf_constraint& constraint) {
+    std::optional<ucf_constraint>& first = firsts[static_cast<std::size_t>(constraint.kind)];
+    if (!first) first = constraint;
     if (!same_value(*first, constraint))
       tell(report, stated_twice, statement.line, statement.name,
            constraint_words(*first) + " and " + constraint_words(constraint) + " in one statement");
-  }
+  });
+}
+
+void compare_statement(check_report& report, board_nets& nets, const std::vector<net_facts>& facts,
+                       const net_statement& statement, std::size_t k) {
+  const std::size_t named = for_each_named(nets, statement, [&](std::size_t net) {
+    // A missing pull is told once, at the net's first LOC.
+    const bool pull_left_out = facts[net].placed_at == k && !facts[net].pull_stated;
+    compare_net(report, nets, statement, pull_left_out, *nets.pins[net]);
+  });
+  if (named == 0) tell(report, not_on_board, statement.line, statement.name, "not on this board");
+  tell_stated_twice(report, statement);
 }
 
 void write_summary(const check_report& report, std::size_t net_count) {
@@ -269,28 +286,25 @@ void write_summary(const check_report& report, std::size_t net_count) {
 
 }  // namespace
 
-std::size_t check_ucf(const pin_list& pins, const pin_uses& uses,
-                      std::span<const net_statement> statements, std::string_view file,
-                      std::ostream& out) {
+ucf_check check_ucf(const pin_list& pins, const pin_uses& uses, std::string_view text,
+                    std::string_view file, std::ostream& out) {
   board_nets nets = index_nets(pins, uses);
-  const std::vector<net_facts> facts = facts_of(nets, statements);
+  std::vector<net_facts> facts(nets.pins.size());
+  std::size_t k = 0;
+  std::optional<ucf_read_error> error = read_ucf(
+      text, [&](const net_statement& statement) { note_facts(nets, statement, k++, facts); });
+  if (error) return {0, std::move(error)};
   check_report report{file, out, {}, {}};
-  for (std::size_t k = 0; k < statements.size(); ++k) {
-    const net_statement& statement = statements[k];
-    const std::size_t named = for_each_named(nets, statement, [&](std::size_t net) {
-      // A missing pull is told once, at the net's first LOC.
-      const bool pull_left_out = facts[net].placed_at == k && !facts[net].pull_stated;
-      compare_net(report, nets, statement, pull_left_out, *nets.pins[net]);
-    });
-    if (named == 0) tell(report, not_on_board, statement.line, statement.name, "not on this board");
-    tell_stated_twice(report, statement);
-  }
+  k = 0;
+  read_ucf(text, [&](const net_statement& statement) {
+    compare_statement(report, nets, facts, statement, k++);
+  });
   for (std::size_t net = 0; net < nets.pins.size(); ++net)
     if (facts[net].placed_at == none)
       tell(report, not_placed, 0, nets.pins[net]->name,
            "not placed in this file, the board has " + quoted(nets.pins[net]->location));
   write_summary(report, nets.pins.size());
-  return total_of(report);
+  return {total_of(report), std::nullopt};
 }
 
 }  // namespace hbpins

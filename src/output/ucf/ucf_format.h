@@ -1,12 +1,10 @@
 #pragma once
 
-// The constraints file: the keywords that begin its statements, the
-// constraints of a NET statement that hbpins writes and compares, and what
-// a NET statement says about the pins of a net.
+// The constraints file: the keywords that begin its statements, and the
+// constraints of a NET statement that hbpins writes and compares.
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 namespace hbpins {
@@ -44,13 +42,6 @@ constexpr std::string_view pull_keyword(std::string_view pull) {
 struct ucf_constraint {
   constraint_kind kind = constraint_kind::location;
   std::string_view value;
-};
-
-// A NET statement that states at least one compared constraint.
-struct net_statement {
-  std::size_t line = 0;   // where the statement begins
-  std::string_view name;  // a net, or a pattern with * and ?; a view into the text
-  std::span<const ucf_constraint> constraints;  // in the order of the statement
 };
 
 }  // namespace hbpins

@@ -7,6 +7,8 @@ namespace hbpins {
 
 namespace {
 
+using constraint_handler = std::function<void(const ucf_constraint&)>;
+
 // "NET, INST, ... or AREA_GROUP expected, not "x"".
 std::string keyword_expected(const ucf_token& t) {
   std::string text;
@@ -22,27 +24,27 @@ bool ends_statement(const ucf_token& t) {
          (t.starts_line && is_statement_keyword(t));
 }
 
-// What a NET statement expects next, token by token.
-enum class net_step { name, constraint, equals, value, bar, passing };
+// What the constraints of a NET statement expect next, token by token.
+enum class net_step { constraint, equals, value, bar, passing };
 
-// A NET statement as its tokens come. Its first fault is told when the
-// statement ends, so that a byte or a quote that no text may hold later in
-// the statement is told first.
+// The constraints of a NET statement as their tokens come. Its first fault
+// is told when the statement ends, so that a byte or a quote that no text
+// may hold later in the statement is told first.
 struct net_reader {
-  ucf_reading& reading;
-  std::size_t line;
-  std::size_t first_constraint = reading.constraints.size();
-  std::string_view name{};
-  net_step step = net_step::name;
+  std::string_view name;
+  const constraint_handler* each = nullptr;  // none while the statement is only read
+  net_step step = net_step::constraint;
   const compared_constraint* constraint = nullptr;  // the one being read
   std::size_t constraint_line = 0;
+  bool states_any = false;
   std::optional<ucf_read_error> fault{};
 
   void fail(std::size_t at, std::string what) {
     if (!fault) fault = ucf_read_error{at, std::string(name) + ": " + std::move(what)};
   }
   void keep(std::string_view value) {
-    reading.constraints.push_back({constraint->kind, value});
+    if (each != nullptr) (*each)({constraint->kind, value});
+    states_any = true;
     step = net_step::bar;
   }
   std::string without_value() const {
@@ -67,11 +69,6 @@ void begin_constraint(net_reader& n, const ucf_token& t) {
 
 void take(net_reader& n, const ucf_token& t) {
   switch (n.step) {
-    case net_step::name:
-      if (!is_value(t) || t.text.empty()) n.fault = ucf_read_error{n.line, "NET without a name"};
-      n.name = t.text;
-      n.step = net_step::constraint;
-      return;
     case net_step::constraint:
       return begin_constraint(n, t);
     case net_step::equals:
@@ -93,51 +90,40 @@ void take(net_reader& n, const ucf_token& t) {
   }
 }
 
-// The statement has ended: its fault, or the statement kept where it states
-// a compared constraint. The count stands in the span until the
-// constraints stop moving.
-void finish(net_reader& n) {
-  if (n.step == net_step::name) n.fault = ucf_read_error{n.line, "NET without a name"};
-  if (n.step == net_step::equals || n.step == net_step::value)
+// After NET: its name, and its constraints up to the token that ends the
+// statement, which is returned.
+ucf_token read_net(ucf_scanner& s, const ucf_token& keyword,
+                   const std::function<void(const net_statement&)>& each) {
+  ucf_token t = next_token(s);
+  if (ends_statement(t)) throw ucf_read_error{keyword.line, "NET without a name"};
+  net_reader n{t.text};
+  if (!is_value(t) || t.text.empty()) n.fault = ucf_read_error{keyword.line, "NET without a name"};
+  ucf_scanner constraints = s;
+  for (t = next_token(s); !ends_statement(t); t = next_token(s))
+    if (!n.fault) take(n, t);
+  if (!n.fault && (n.step == net_step::equals || n.step == net_step::value))
     n.fail(n.constraint_line, n.without_value());
   if (n.fault) throw std::move(*n.fault);
-  const std::size_t count = n.reading.constraints.size() - n.first_constraint;
-  if (count > 0) n.reading.nets.push_back({n.line, n.name, {n.reading.constraints.data(), count}});
+  constraints.text = s.text.substr(0, t.start);
+  if (n.states_any) each({keyword.line, n.name, constraints});
+  return t;
 }
 
 // From the token after the keyword to the token that ends the statement,
 // which is returned.
-ucf_token read_statement(ucf_scanner& s, const ucf_token& keyword, ucf_reading& reading) {
+ucf_token read_statement(ucf_scanner& s, const ucf_token& keyword,
+                         const std::function<void(const net_statement&)>& each) {
+  if (is_keyword(keyword, "NET")) return read_net(s, keyword, each);
   ucf_token t = next_token(s);
-  if (!is_keyword(keyword, "NET")) {
-    while (!ends_statement(t)) t = next_token(s);
-    return t;
-  }
-  net_reader n{reading, keyword.line};
-  for (; !ends_statement(t); t = next_token(s))
-    if (!n.fault) take(n, t);
-  finish(n);
+  while (!ends_statement(t)) t = next_token(s);
   return t;
-}
-
-// Each statement's constraints follow those of the one before.
-void point_into_constraints(ucf_reading& reading) {
-  const ucf_constraint* at = reading.constraints.data();
-  for (net_statement& net : reading.nets) {
-    net.constraints = {at, net.constraints.size()};
-    at += net.constraints.size();
-  }
 }
 
 }  // namespace
 
-ucf_reading read_ucf(std::string_view text) {
-  ucf_reading reading;
+std::optional<ucf_read_error> read_ucf(std::string_view text,
+                                       const std::function<void(const net_statement&)>& each) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // the UTF-8 byte order mark
-  // Room for a statement per line of the length hbpins writes spares the
-  // copies of growing lists on large files.
-  reading.nets.reserve(text.size() / 64);
-  reading.constraints.reserve(text.size() / 32);
   ucf_scanner s{text};
   try {
     ucf_token t = next_token(s);
@@ -147,13 +133,20 @@ ucf_reading read_ucf(std::string_view text) {
         continue;
       }
       if (!is_statement_keyword(t)) throw ucf_read_error{t.line, keyword_expected(t)};
-      t = read_statement(s, t, reading);
+      t = read_statement(s, t, each);
     }
   } catch (ucf_read_error& error) {
-    reading.error = std::move(error);
+    return std::move(error);
   }
-  point_into_constraints(reading);
-  return reading;
+  return std::nullopt;
+}
+
+// The statement was read without a fault: reading it again gives its
+// constraints and nothing else.
+void for_each_constraint(const net_statement& statement, const constraint_handler& each) {
+  ucf_scanner s = statement.constraints;
+  net_reader n{statement.name, &each};
+  for (ucf_token t = next_token(s); t.kind != token_kind::end; t = next_token(s)) take(n, t);
 }
 
 }  // namespace hbpins

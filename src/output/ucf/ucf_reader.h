@@ -1,37 +1,39 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "output/ucf/ucf_format.h"
 #include "output/ucf/ucf_tokens.h"
 
 namespace hbpins {
 
-// The NET statements of a UCF file that state a compared constraint, in the
-// order of the file: views into the text read, and into the constraints
-// kept here. Moved, never copied, so that the statements keep seeing their
-// own constraints.
-struct ucf_reading {
-  ucf_reading() = default;
-  ucf_reading(ucf_reading&&) = default;
-  ucf_reading& operator=(ucf_reading&&) = default;
-  ucf_reading(const ucf_reading&) = delete;
-  ucf_reading& operator=(const ucf_reading&) = delete;
-
-  std::vector<net_statement> nets;
-  std::vector<ucf_constraint> constraints;  // those of the nets, one statement after the other
-  std::optional<ucf_read_error> error;      // the statements stop before it
+// A NET statement that states at least one compared constraint: views into
+// the text read.
+struct net_statement {
+  std::size_t line = 0;     // where the statement begins
+  std::string_view name;    // a net, or a pattern with * and ?
+  ucf_scanner constraints;  // the statement after its name, for for_each_constraint
 };
 
 // Reads the statements of a UCF file as people write them: a UTF-8 byte
 // order mark skipped, keywords in any case, names and values quoted or not,
 // constraints joined with "|", "#" comments, LF, CRLF or CR line ends,
 // several statements on a line. A statement ends at ";", or before a line
-// that begins with a statement keyword. Each LOC, IOSTANDARD, PULLUP and
-// PULLDOWN of a NET statement is kept where it stands; other constraints and
-// statements are read for their form only.
-ucf_reading read_ucf(std::string_view text);
+// that begins with a statement keyword. Calls each(statement) for the NET
+// statements that state a LOC, an IOSTANDARD or a pull, in the order of the
+// file, and returns the first thing that cannot be read as UCF, if any:
+// the statements before it have been given. Other constraints and
+// statements are read for their form only. Nothing is kept: reading takes
+// no memory beyond the text, however long.
+std::optional<ucf_read_error> read_ucf(std::string_view text,
+                                       const std::function<void(const net_statement&)>& each);
+
+// Calls each(constraint) for every LOC, IOSTANDARD and pull of a statement
+// read_ucf gave, in the order of the statement, from the statement's text.
+void for_each_constraint(const net_statement& statement,
+                         const std::function<void(const ucf_constraint&)>& each);
 
 }  // namespace hbpins

@@ -92,8 +92,8 @@ token_kind single_kind(char c) {
 }  // namespace
 
 ucf_token next_token(ucf_scanner& s) {
-  if (!skip_space(s)) return {token_kind::end, {}, s.line, true};
-  ucf_token t{token_kind::word, {}, s.line, s.line != s.last_token_line};
+  if (!skip_space(s)) return {token_kind::end, {}, s.text.size(), s.line, true};
+  ucf_token t{token_kind::word, {}, s.at, s.line, s.line != s.last_token_line};
   s.last_token_line = s.line;
   const char c = s.text[s.at];
   if (c == '"') {

@@ -17,6 +17,7 @@ enum class token_kind { word, quoted, equals, bar, semicolon, end };
 struct ucf_token {
   token_kind kind = token_kind::end;
   std::string_view text;  // a quoted token without its quotes
+  std::size_t start = 0;  // where it begins in the text, at its opening quote
   std::size_t line = 0;
   bool starts_line = false;  // the first token on its line
 };
