@@ -26,6 +26,7 @@ void skip_line(csv_reader& r) {
 
 void unquote(std::string_view quoted, csv_field& field) {
   field.unquoted.clear();
+  field.unquoted.reserve(quoted.size());
   for (std::size_t k = 0; k < quoted.size(); ++k) {
     field.unquoted += quoted[k];
     if (quoted[k] == '"') ++k;  // the second quote of a pair

@@ -25,18 +25,10 @@ struct open_descriptor {
 
 constexpr std::size_t most_read = max_input_size + 1;
 
-// Room for what comes: the size of a regular file once, room doubled
-// otherwise, never beyond what is read at most.
-void make_room(std::string& text, std::size_t needed) {
-  if (text.capacity() >= needed) return;
-  text.reserve(std::min(std::max(needed, 2 * text.capacity()), most_read));
-}
-
 // Adds a block that was read; false once the text is complete.
 bool append_block(std::string& text, const char* block, std::size_t size, nul_bytes nul) {
   const void* zero = nul == nul_bytes::end_the_text ? std::memchr(block, 0, size) : nullptr;
   const std::size_t kept = zero == nullptr ? size : static_cast<const char*>(zero) - block + 1;
-  make_room(text, text.size() + kept);
   text.append(block, kept);
   return zero == nullptr && text.size() < most_read;
 }
@@ -46,9 +38,12 @@ std::string read_descriptor(int fd, const std::string& name, nul_bytes nul) {
   if (::fstat(fd, &info) != 0) throw open_failure(name, errno);
   // A directory opens like a file but cannot be read as one.
   if (S_ISDIR(info.st_mode)) throw open_failure(name, EISDIR);
+  // Room for the whole text at once: a regular file's size, or for a stream
+  // of unknown length the most that is read, which the system backs with
+  // memory only as it is written. Growing it would copy the text.
+  const bool sized = S_ISREG(info.st_mode) && info.st_size > 0;
   std::string text;
-  if (S_ISREG(info.st_mode))
-    text.reserve(std::min(static_cast<std::size_t>(info.st_size), most_read));
+  text.reserve(sized ? std::min(static_cast<std::size_t>(info.st_size), most_read) : most_read);
   std::array<char, 65536> block;
   for (;;) {
     const std::size_t wanted = std::min(block.size(), most_read - text.size());
