@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   std::cout.flush();
   // A run that found differences (10) has lost their report as well.
   if (!std::cout && (status == 0 || status == 10)) {
-    std::cerr << "hbpins: cannot write standard output\n";
+    std::cerr << "Runtime error 101: cannot write standard output\n";
     status = 101;
   }
   return status;

@@ -29,6 +29,8 @@ constexpr board_entry boards[] = {
 
 }  // namespace
 
+const std::span<const board_entry> builtin_boards = boards;
+
 const board_entry* find_board(std::uint32_t number) {
   for (const board_entry& board : boards)
     if (board.number == number) return &board;

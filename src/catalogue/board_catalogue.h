@@ -31,6 +31,9 @@ struct board_entry {
   std::span<const std::span<const pin_type>> signal_tables;  // appended in order
 };
 
+// The boards compiled in.
+extern const std::span<const board_entry> builtin_boards;
+
 // The entry of a board number (701, 706, 709, 710, 711); nullptr for any
 // other number.
 const board_entry* find_board(std::uint32_t number);

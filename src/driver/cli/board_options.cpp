@@ -65,7 +65,7 @@ void take_slot_number(driver_state& state, std::string_view digits) {
 
 }  // namespace
 
-step_result board_option(driver_state& state, std::string_view a, std::string_view k) {
+void board_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.board_chosen) throw usage_error("HB type already specified!");
   const std::string_view text = k == "-D" ? option_value(state) : a;
   const std::uint32_t number = board_number_of(text);
@@ -74,10 +74,9 @@ step_result board_option(driver_state& state, std::string_view a, std::string_vi
   state.pins.reset();
   state.board_chosen = true;
   if (state.verbose) state.out << "HB" << number << '\n';
-  return {k == "-D" ? 2u : 1u};
 }
 
-step_result module_option(driver_state& state, std::string_view a, std::string_view k) {
+void module_option(driver_state& state, std::string_view a, std::string_view k) {
   if (state.placement_closed)
     throw usage_error("First specify all QMs and then write the output files!");
   if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
@@ -99,7 +98,6 @@ step_result module_option(driver_state& state, std::string_view a, std::string_v
     state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
               << int{state.next_slot} << '\n';
   ++state.next_slot;
-  return {k == "-S" ? 2u : 1u};
 }
 
 }  // namespace hbpins

@@ -1,6 +1,7 @@
 #include "driver/cli/driver.h"
 
 #include "catalogue/text/ascii_case.h"
+#include "driver/cli/argument_classes.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/usage.h"
 #include "driver/files/run_failure.h"
@@ -10,54 +11,47 @@ namespace hbpins {
 namespace {
 
 // The switches, which set one thing of the state and take no value.
-step_result switch_argument(driver_state& state, std::string_view k) {
+void switch_argument(driver_state& state, std::string_view k) {
   if (k == "-V") state.verbose = true;
   if (k == "-2") state.layout = table_format::text2c;
   if (k == "-1") state.layout = table_format::text1c;
   if (k == "-W") state.layout = table_format::wiki1c;
   if (k == "-X") state.layout = table_format::module_file;
-  return {};
 }
 
-// The argument at the index, told by its first two characters in this
-// order: the first branch that matches takes it.
-step_result argument_step(driver_state& state) {
-  const std::string_view whole = state.args[state.index];
-  // Only as whole arguments, in exactly this case; each answers and ends the
-  // run, whatever follows.
-  if (whole == "--help") {
-    print_help(state.out);
-    return {1, true};
+// The argument at the index, handed to the branch its class names.
+void argument_step(driver_state& state, const argument_class& c, std::string_view a) {
+  const std::string_view k = a.substr(0, 2);
+  switch (c.role) {
+    case argument_role::help:
+      return print_help(state.out);
+    case argument_role::version:
+      return print_version(state.out);
+    case argument_role::setting:
+      return switch_argument(state, k);
+    case argument_role::board:
+      return board_option(state, a, k);
+    case argument_role::module:
+      if (!state.board_chosen) throw usage_error("HB type not specified!");
+      return module_option(state, a, k);
+    case argument_role::listing:
+      return listing_argument(state, a);
+    case argument_role::output:
+      return output_argument(state, a, k);
+    case argument_role::template_input:
+      return template_input(state);
+    case argument_role::module_file:
+      return module_file_input(state);
+    case argument_role::unknown:
+      break;
   }
-  if (whole == "--version") {
-    print_version(state.out);
-    return {1, true};
-  }
-  const std::string a = upper_cased(whole);
-  const std::string_view k = std::string_view(a).substr(0, 2);
-  if (k == "-V" || k == "-2" || k == "-1" || k == "-W") return switch_argument(state, k);
-  if (k == "-D" || k == "HB") return board_option(state, a, k);
-  if (k == "-S" || k == "QM") {
-    if (state.board_chosen) return module_option(state, a, k);
-    if (k == "-S") throw usage_error("HB type not specified!");
-    return listing_argument(state, a);
-  }
-  // Before -X, -T and -M: a bare name ending in ".ucf" is a UCF file,
-  // "-t.ucf" too.
-  if (is_output_argument(a, k)) return output_argument(state, a, k);
-  if (k == "-X") return switch_argument(state, k);
-  if (k == "-T") return template_input(state);
-  if (k == "-M") return module_file_input(state);
   throw usage_error("Illegal command line option!");
 }
 
-// "-p -" anywhere: standard output then carries the report alone, and
-// everything else goes to standard error from the first argument on, so that
-// a script can read the report from a pipe.
-bool reports_to_stdout(std::span<const std::string> args) {
-  for (std::size_t i = 1; i + 1 < args.size(); ++i)
-    if (upper_cased(args[i]).starts_with("-P") && args[i + 1] == "-") return true;
-  return false;
+// QMALL ends the run: whatever follows it is not read.
+void warn_of_unread(const driver_state& state) {
+  if (state.index + 1 < state.args.size())
+    state.err << "hbpins: warning: QMALL ends the run; the arguments after it are not read\n";
 }
 
 }  // namespace
@@ -67,17 +61,29 @@ std::string_view option_value(const driver_state& state) {
   return {};
 }
 
+// With "-p -" standard output carries the report alone; with -x the
+// listings alone, which a script saves as a module file. Everything else goes
+// to standard error from the first argument on.
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   if (args.size() <= 1) {
     print_usage(out);
     return static_cast<int>(exit_status::usage);
   }
-  driver_state state(args, reports_to_stdout(args) ? err : out, err, out);
+  const command_line_outline outline = outline_of(args);
+  std::ostream& listings = outline.report_to_stdout ? err : out;
+  std::ostream& messages = outline.report_to_stdout || outline.module_file_layout ? err : out;
+  driver_state state(args, messages, listings, err, out);
+  state.last_merge = outline.last_merge;
   try {
     while (state.index < state.args.size()) {
-      const step_result step = argument_step(state);
-      if (step.ends_run) break;
-      state.index += step.used;
+      const std::string a = upper_cased(state.args[state.index]);
+      const argument_class c = classify_argument(state.args[state.index], a, state.board_chosen);
+      argument_step(state, c, a);
+      if (c.ends_run) {
+        if (c.role == argument_role::listing) warn_of_unread(state);
+        break;
+      }
+      state.index += c.used;
     }
     return static_cast<int>(state.differences_found ? exit_status::differences
                                                     : exit_status::success);

@@ -30,14 +30,20 @@ struct resolved_board {
 
 // Everything a run keeps while it reads its arguments from left to right.
 struct driver_state {
-  driver_state(std::span<const std::string> arguments, std::ostream& messages, std::ostream& errors,
-               std::ostream& standard_output)
-      : args(arguments), out(messages), err(errors), data_out(standard_output) {}
+  driver_state(std::span<const std::string> arguments, std::ostream& messages,
+               std::ostream& listing_stream, std::ostream& errors, std::ostream& standard_output)
+      : args(arguments),
+        out(messages),
+        listings(listing_stream),
+        err(errors),
+        data_out(standard_output) {}
 
   std::span<const std::string> args;  // args[0] is the program path
-  std::ostream& out;                  // listings, verbose lines, messages
+  std::ostream& out;                  // verbose lines, messages
+  std::ostream& listings;             // the pin tables and module files of QM<nr> and QMALL
   std::ostream& err;                  // warnings
   std::ostream& data_out;             // a report written to "-"
+  std::size_t last_merge = 0;         // the index of the last -o, 0 when there is none
 
   std::size_t index = 1;  // the argument being handled
   std::uint8_t next_slot = 0;

@@ -12,33 +12,31 @@ namespace {
 // one file under one header.
 void list_module(driver_state& state, const module_entry& module) {
   if (state.layout != table_format::module_file) {
-    print_module_pinout(state.out, module, state.layout);
+    print_module_pinout(state.listings, module, state.layout);
     return;
   }
-  if (!state.module_file_started) write_module_file_header(state.out);
+  if (!state.module_file_started) write_module_file_header(state.listings);
   state.module_file_started = true;
-  write_module_file_rows(state.out, module);
+  write_module_file_rows(state.listings, module);
 }
 
 }  // namespace
 
-// QM<number> lists one module and the run goes on; QMALL lists every module
-// the listing shows and ends the run; anything else after QM is a mistyped
-// module.
-step_result listing_argument(driver_state& state, std::string_view a) {
+// QM<number> lists one module; QMALL lists every module the listing shows
+// (and ends the run); anything else after QM is a mistyped module.
+void listing_argument(driver_state& state, std::string_view a) {
   const std::string_view r = a.substr(2);
   if (r == "ALL") {
     for (const module_entry* module : listed_modules(state.modules)) {
-      if (state.layout != table_format::module_file) state.out << '\n';
+      if (state.layout != table_format::module_file) state.listings << '\n';
       list_module(state, *module);
     }
-    return {1, true};
+    return;
   }
   const std::optional<std::uint32_t> number = read_module_number(r);
   const module_entry* module = number ? find_module(state.modules, *number) : nullptr;
   if (module == nullptr || !is_listed(*module)) throw usage_error("Wrong QM Nr.!");
   list_module(state, *module);
-  return {};
 }
 
 }  // namespace hbpins

@@ -30,7 +30,7 @@ module_file read_modules(const driver_state& state, const named_input& input) {
 
 }  // namespace
 
-step_result module_file_input(driver_state& state) {
+void module_file_input(driver_state& state) {
   const named_input input = input_named(state, option_value(state), ".csv");
   if (state.verbose) state.out << "Read modules from " << input.name << '\n';
   const std::optional<file_identity> identity = identity_of(input);
@@ -45,7 +45,6 @@ step_result module_file_input(driver_state& state) {
   }
   for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
   if (identity) state.module_files.push_back(*identity);
-  return {2};
 }
 
 }  // namespace hbpins

@@ -47,7 +47,7 @@ void check_not_module_file(const driver_state& state, const std::string& name) {
 
 void write_output(driver_state& state, const std::string& name,
                   const std::function<void(std::ostream&)>& write) {
-  const file_identity file = write_output_file(name, write);
+  const file_identity file = write_output_file(name, write, state.err);
   if (file.is_regular) state.written.push_back(file);
 }
 

@@ -4,6 +4,7 @@
 // reads its file and reports on the message stream.
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #include "assembly/location_uses.h"
@@ -92,13 +93,15 @@ void check_template_unread(const driver_state& state) {
                       "the VHDL template was closed by an earlier -o"};
 }
 
+// A failed read leaves its errno behind: the template's stream keeps only
+// its bad state.
 void write_top_file(const output_context& context, std::ostream& out) {
   template_file& tmpl = context.state.tmpl;
+  errno = 0;
   const template_markers found =
       merge_template(kept_ports(context.board.list, context.board.slot_ports, false), tmpl.stream,
                      out, context.state.out);
-  if (tmpl.stream.bad())
-    throw run_failure{exit_status::template_read, "cannot read the VHDL template"};
+  if (tmpl.stream.bad()) throw read_failure(tmpl.name, errno);
   close_template(tmpl);
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
@@ -161,11 +164,16 @@ const output_option* find_output(std::string_view a, std::string_view k) {
 
 }  // namespace
 
-bool is_output_argument(std::string_view a, std::string_view k) {
-  return find_output(a, k) != nullptr;
+std::optional<argument_class> output_class(std::string_view a, std::string_view k) {
+  const output_option* option = find_output(a, k);
+  if (option == nullptr) return std::nullopt;
+  argument_class c{argument_role::output, k == option->key ? 2u : 1u};
+  c.may_write_stdout = option->goes_to == destination::file_or_stdout;
+  c.reads_template = option->prepare == open_default_template;
+  return c;
 }
 
-step_result output_argument(driver_state& state, std::string_view a, std::string_view k) {
+void output_argument(driver_state& state, std::string_view a, std::string_view k) {
   const output_option& option = *find_output(a, k);
   const bool takes_value = k == option.key;
   // A bare name is used as typed, in its own case.
@@ -181,7 +189,7 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   if (option.prepare != nullptr) option.prepare(state);
   if (state.verbose) state.out << option.verbose << name << '\n';
   if (to_file) {
-    check_not_template(state.tmpl, state.args[0], board_number(state.config), name);
+    check_not_template(state.tmpl, state.args[0], name);
     check_not_written(state, name);
     check_not_module_file(state, name);
   }
@@ -193,16 +201,17 @@ step_result output_argument(driver_state& state, std::string_view a, std::string
   else
     write(to_stdout ? state.data_out : state.out);
   if (option.closes_placement) state.placement_closed = true;
-  return {takes_value ? 2u : 1u};
 }
 
-// -t NAME, accepted at any point, also before the board.
-step_result template_input(driver_state& state) {
+// -t NAME, accepted at any point, also before the board; only an -o after it
+// reads it.
+void template_input(driver_state& state) {
   const std::string name = option_file_name(option_value(state), ".vhd");
   if (state.verbose) state.out << "VHDL template file " << name << '\n';
   open_template(state.tmpl, name);
   state.template_open = true;
-  return {2};
+  if (state.index > state.last_merge)
+    state.err << "hbpins: warning: -t " << name << " is read by no -o after it\n";
 }
 
 }  // namespace hbpins

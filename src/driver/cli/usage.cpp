@@ -52,28 +52,38 @@ void print_usage(std::ostream& out) {
          " or just specify a .ucf output file\n";
 }
 
-// The usage text stays as scripts know it; --help adds what it leaves out.
+// The usage text stays as scripts know it; --help adds what it leaves out,
+// beginning with a synopsis that names every option.
 void print_help(std::ostream& out) {
   print_usage(out);
-  out << " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
+  out << "\n"
+         "Synopsis with every option:\n"
+         "[-v] [-m <module_file>]... [-2|-1|-W|-x] <QM7xx|QMALL>...\n"
+         "[-v] [-m <module_file>]... -d <hb_nr> [-s[n] <qm_nr[-qm_mod]>]... [-u <ucf_file>] "
+         "[-c <vhdl_compfile>] [-t <template_file>] [-o <vhdl_outfile>] [-p <report_file>|-] "
+         "[-k <ucf_file>]...\n"
+         "--help | --version\n"
+         "\n"
+         " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
          "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
-         "    (all messages then go to standard error)\n"
+         "    (all messages and listings then go to standard error)\n"
          " -k check a .ucf file against the board: one line per difference (.ucf added)\n"
          " -m load the modules of a CSV module file (.csv added), for the arguments after it\n"
          " -x print later listings as a module file, the CSV that -m reads\n"
+         "    (all messages then go to standard error)\n"
          " --help show this text\n"
          " --version show the program's version\n"
          "\n"
          "Exit status:\n"
          "   0 success\n"
          "   1 usage error (the message and the usage text are printed), or a module\n"
-         "     file or a .ucf file of -k that cannot be read (FILE:LINE: message)\n"
+         "     file or a .ucf file of -k with faults in its text (FILE:LINE: message)\n"
          "   2 a file was not found\n"
          "   3 path problem: not a directory, name too long, or links that loop\n"
          "   4 too many open files\n"
          "   5 access denied, or another failure to open or create a file\n"
          "  10 -k found differences\n"
-         " 100 the VHDL template could not be read\n"
+         " 100 the VHDL template, a module file or a .ucf file of -k could not be read\n"
          " 101 a file or standard output could not be written\n"
          " 103 the template was used up by an earlier -o (give -t again)\n"
          " 128+n ended by signal n (no temporary file is left behind)\n";

@@ -43,4 +43,10 @@ run_failure open_failure(const std::string& name, int error) {
   return {open_error_status(error), "cannot open " + name + ": " + std::strerror(error)};
 }
 
+run_failure read_failure(const std::string& name, int error) {
+  std::string what = "cannot read " + name;
+  if (error != 0) what += std::string(": ") + std::strerror(error);
+  return {exit_status::template_read, what};
+}
+
 }  // namespace hbpins

@@ -21,4 +21,7 @@ exit_status open_error_status(int error);
 
 run_failure open_failure(const std::string& name, int error);
 
+// A failed read of an input file (errno value; 0 where the system told none).
+run_failure read_failure(const std::string& name, int error);
+
 }  // namespace hbpins

@@ -52,8 +52,7 @@ std::string read_descriptor(int fd, const std::string& name, nul_bytes nul) {
     if (got > 0) {
       if (!append_block(text, block.data(), static_cast<std::size_t>(got), nul)) return text;
     } else if (errno != EINTR) {
-      throw run_failure{exit_status::template_read,
-                        "cannot read " + name + ": " + std::strerror(errno)};
+      throw read_failure(name, errno);
     }
   }
 }

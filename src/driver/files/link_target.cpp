@@ -33,6 +33,9 @@ link_target follow_links(const std::string& name) {
     if (!S_ISLNK(info.st_mode)) {
       target.is_regular = S_ISREG(info.st_mode);
       target.mode = info.st_mode & 07777;
+      target.owner = info.st_uid;
+      target.group = info.st_gid;
+      target.names = info.st_nlink;
       return target;
     }
     std::array<char, 4096> text{};

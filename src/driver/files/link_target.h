@@ -16,6 +16,9 @@ struct link_target {
   int error = 0;
   bool is_regular = false;
   mode_t mode = 0;  // its permission bits
+  uid_t owner = 0;
+  gid_t group = 0;
+  nlink_t names = 0;  // its hard links
 };
 
 link_target follow_links(const std::string& name);

@@ -57,12 +57,20 @@ file_identity close_written(open_file& file, const std::string& name) {
 }
 
 // Devices, FIFOs, dangling links, and whatever cannot be replaced safely,
-// are written where they are.
-file_identity write_in_place(const std::string& name, const writer& write) {
+// are written where they are. A regular file that existed is truncated
+// first, so a failure after the open leaves neither its old content nor the
+// new, and says so.
+file_identity write_in_place(const std::string& name, const writer& write,
+                             bool truncates_file = false) {
   open_file file{::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
   if (file.descriptor < 0) throw open_failure(name, errno);
-  write_to(file.descriptor, name, write);
-  return close_written(file, name);
+  try {
+    write_to(file.descriptor, name, write);
+    return close_written(file, name);
+  } catch (run_failure& failure) {
+    if (truncates_file) failure.message += "; the previous content of " + name + " is lost";
+    throw;
+  }
 }
 
 std::string directory_of(const std::string& path) {
@@ -77,11 +85,21 @@ mode_t new_file_mode() {
   return 0666 & ~mask;
 }
 
-// The temporary file takes the target's mode and, once complete, its place.
+// Both as root, the group alone for a member of it; otherwise the new file
+// is the process's own.
+bool keep_owner(int descriptor, const link_target& target) {
+  return ::fchown(descriptor, target.owner, target.group) == 0 ||
+         ::fchown(descriptor, static_cast<uid_t>(-1), target.group) == 0;
+}
+
+// The temporary file takes the target's owner, group and mode (in this
+// order: a change of owner clears the set-ID bits) and, once complete, its
+// place.
 file_identity replace_whole(open_file& file, const link_target& target, const std::string& name,
                             const writer& write) {
   try {
     write_to(file.descriptor, name, write);
+    if (target.error == 0) keep_owner(file.descriptor, target);
     ::fchmod(file.descriptor, target.error == 0 ? target.mode : new_file_mode());
     const file_identity written = close_written(file, name);
     if (const int error = rename_temporary(target.path); error != 0)
@@ -98,7 +116,8 @@ file_identity replace_whole(open_file& file, const link_target& target, const st
 // A regular file is written to a temporary file beside it, links followed,
 // and renamed over it only once complete. A name that cannot be looked up
 // goes the plain way, which reports the same error as before.
-file_identity write_output_file(const std::string& name, const writer& write) {
+file_identity write_output_file(const std::string& name, const writer& write,
+                                std::ostream& warnings) {
   const link_target target = follow_links(name);
   const bool replaceable =
       target.error == 0 ? target.is_regular : target.error == ENOENT && !target.is_link;
@@ -109,8 +128,13 @@ file_identity write_output_file(const std::string& name, const writer& write) {
     if (check.descriptor < 0) throw open_failure(name, errno);
   }
   open_file file{create_temporary(directory_of(target.path))};
-  if (file.descriptor < 0) return write_in_place(name, write);
-  return replace_whole(file, target, name, write);
+  if (file.descriptor < 0) return write_in_place(name, write, target.error == 0);
+  const file_identity written = replace_whole(file, target, name, write);
+  // The new file takes one name; the old one stays under the others.
+  if (target.error == 0 && target.names > 1)
+    warnings << "hbpins: warning: " << name << ": the replaced file had " << target.names
+             << " names (hard links); the others keep its previous content\n";
+  return written;
 }
 
 }  // namespace hbpins

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <ostream>
 
+#include "catalogue/board_catalogue.h"
 #include "driver/files/file_names.h"
 #include "driver/files/run_failure.h"
 
@@ -44,7 +46,7 @@ void open_template(template_file& tmpl, const std::string& name) {
     tmpl.stream.close();
     throw open_failure(name, EISDIR);
   }
-  tmpl.identity = {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  tmpl.opened.push_back({info.st_dev, info.st_ino, S_ISREG(info.st_mode)});
   tmpl.name = name;
 }
 
@@ -58,17 +60,32 @@ void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-std::string default_template_name(std::string_view program_path, unsigned board) {
-  return program_directory(program_path) + "HB" + std::to_string(board) + "_template.vhd";
+std::string default_template_name(std::string_view program_path, unsigned board,
+                                  std::string_view extension) {
+  return program_directory(program_path) + "HB" + std::to_string(board) + "_template" +
+         std::string(extension);
 }
 
+namespace {
+
+// Every board's, not only the chosen one's: a later run may choose another.
+bool is_default_template(std::string_view program_path, const file_identity& file) {
+  for (const board_entry& board : builtin_boards)
+    for (std::string_view extension : template_extensions)
+      if (identity_of(default_template_name(program_path, board.number, extension)) == file)
+        return true;
+  return false;
+}
+
+}  // namespace
+
 // A name that leads to no file is no template; most outputs are new files.
-void check_not_template(const template_file& tmpl, std::string_view program_path, unsigned board,
+void check_not_template(const template_file& tmpl, std::string_view program_path,
                         const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
-  const bool is_open_template = tmpl.stream.is_open() && *output == tmpl.identity;
-  if (is_open_template || output == identity_of(default_template_name(program_path, board)))
+  if (std::find(tmpl.opened.begin(), tmpl.opened.end(), *output) != tmpl.opened.end() ||
+      is_default_template(program_path, *output))
     throw usage_error("Output file is the VHDL template!");
 }
 

@@ -1,0 +1,3 @@
+-- another template
+-- QM_BEGIN
+-- QM_MAP_BEGIN

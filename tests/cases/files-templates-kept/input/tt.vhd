@@ -1,0 +1,6 @@
+-- a template
+entity top is port (
+  -- QM_BEGIN
+  CLK : in std_logic);
+end top;
+-- QM_MAP_BEGIN

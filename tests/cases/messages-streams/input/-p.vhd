@@ -1,0 +1,3 @@
+-- a template
+-- QM_BEGIN
+-- QM_MAP_BEGIN
