@@ -10,7 +10,8 @@
 #                                    memory in KiB (/usr/bin/time)
 #
 # -k of /dev/zero through a link, a FIFO and standard input; -k of an
-# endless text; -k of 16 MiB of the shortest statements; -m of 16 MiB of
+# endless text; -k of 16 MiB of the shortest statements and of one
+# statement of 16 MiB; -m of 16 MiB of
 # empty lines, of "," lines, of one row of commas, of one quoted field of
 # doubled quotes, of rows that are each a fault, and of an endless text.
 # No case asserts a time.
@@ -33,6 +34,7 @@ yes ',' | tr -d '\n' | head -c $mib16 > one-row.csv
 (echo 'module,position,signal,direction'; yes 'x') | head -c $mib16 > fault-rows.csv
 { printf '"'; yes '""' | tr -d '\n' | head -c $((mib16 - 2)); printf '"'; } > quotes.csv
 yes 'NET a LOC=b' | head -n $((mib16 / 12)) > statements.ucf
+{ printf 'NET HB710_I_CLK100 '; yes '|LOC=A1|LOC=b' | tr -d '\n' | head -c $((mib16 / 13 * 13 - 26)); } > statement.ucf
 
 # The FIFOs are fed afresh for each run that reads them.
 feed() {
@@ -71,6 +73,7 @@ run "-k - of zeros" 1 "standard input:1: not a text file: byte 0x00" \
 run "-k a FIFO of endless text" 1 "text.ucf: more than 16 MiB, too long for a UCF file" \
   "rm -f stdin; : > stdin; feed text.ucf \"yes 'NET a LOC = b;'\"" -d 710 -k text
 run "-k 16 MiB of short statements" 10 "" : -d 710 -k statements
+run "-k one statement of 16 MiB" 10 "" : -d 710 -k statement
 run "-m 16 MiB of empty lines" 1 "empty-lines.csv:1: $no_header" : -m empty-lines
 run "-m 16 MiB of ',' lines" 1 "comma-lines.csv:1: $no_header" : -m comma-lines
 run "-m one row of 16 M commas" 1 "one-row.csv:1: $no_header" : -m one-row

@@ -105,6 +105,26 @@ const reader_case reader_cases[] = {
      "1 a LOC=A1\n2: b: LOC without a value"},
 };
 
+// More constraints than a statement keeps as it is read: they are read
+// again from its text, across its lines and comments.
+TEST(UcfReader, ManyConstraintsReadAgain) {
+  std::string text = "NET \"x\" # the net\n", expected = "1 x";
+  for (int k = 0; k < 40; ++k) {
+    const std::string value = std::to_string(k);
+    text.append(k % 3 == 0   ? "| LOC = A"
+                : k % 3 == 1 ? "| iostandard=\"S"
+                             : "| TNM = t")
+        .append(value)
+        .append(k % 3 == 1 ? "\"\r\n" : " # " + value + "\n");
+    if (k % 3 != 2) expected.append(k % 3 == 0 ? " LOC=A" : " IOSTANDARD=S").append(value);
+    if (k % 5 == 0) {
+      text += "| PULLDOWN ";
+      expected += " PULL=down";
+    }
+  }
+  EXPECT_EQ(described(text + ";\nNET y LOC = B1;"), expected + "\n43 y LOC=B1\n");
+}
+
 TEST(UcfReader, Cases) {
   for (const reader_case& c : reader_cases) {
     SCOPED_TRACE(c.what);

@@ -1,5 +1,6 @@
 #include "output/ucf/ucf_reader.h"
 
+#include <array>
 #include <iterator>
 #include <utility>
 
@@ -8,6 +9,10 @@ namespace hbpins {
 namespace {
 
 using constraint_handler = std::function<void(const ucf_constraint&)>;
+
+// Room for the constraints of a statement while it is read; a statement
+// with more hands on none, and its constraints are read again.
+using kept_constraints = std::array<ucf_constraint, 16>;
 
 // "NET, INST, ... or AREA_GROUP expected, not "x"".
 std::string keyword_expected(const ucf_token& t) {
@@ -32,19 +37,22 @@ enum class net_step { constraint, equals, value, bar, passing };
 // may hold later in the statement is told first.
 struct net_reader {
   std::string_view name;
-  const constraint_handler* each = nullptr;  // none while the statement is only read
+  const constraint_handler* each = nullptr;  // none while the statement is read the first time
+  kept_constraints* kept = nullptr;
+  std::size_t count = 0;  // the constraints read
   net_step step = net_step::constraint;
   const compared_constraint* constraint = nullptr;  // the one being read
   std::size_t constraint_line = 0;
-  bool states_any = false;
   std::optional<ucf_read_error> fault{};
 
   void fail(std::size_t at, std::string what) {
     if (!fault) fault = ucf_read_error{at, std::string(name) + ": " + std::move(what)};
   }
   void keep(std::string_view value) {
-    if (each != nullptr) (*each)({constraint->kind, value});
-    states_any = true;
+    const ucf_constraint read{constraint->kind, value};
+    if (each != nullptr) (*each)(read);
+    if (kept != nullptr && count < kept->size()) (*kept)[count] = read;
+    ++count;
     step = net_step::bar;
   }
   std::string without_value() const {
@@ -93,10 +101,10 @@ void take(net_reader& n, const ucf_token& t) {
 // After NET: its name, and its constraints up to the token that ends the
 // statement, which is returned.
 ucf_token read_net(ucf_scanner& s, const ucf_token& keyword,
-                   const std::function<void(const net_statement&)>& each) {
+                   const std::function<void(const net_statement&)>& each, kept_constraints& kept) {
   ucf_token t = next_token(s);
   if (ends_statement(t)) throw ucf_read_error{keyword.line, "NET without a name"};
-  net_reader n{t.text};
+  net_reader n{t.text, nullptr, &kept};
   if (!is_value(t) || t.text.empty()) n.fault = ucf_read_error{keyword.line, "NET without a name"};
   ucf_scanner constraints = s;
   for (t = next_token(s); !ends_statement(t); t = next_token(s))
@@ -105,15 +113,17 @@ ucf_token read_net(ucf_scanner& s, const ucf_token& keyword,
     n.fail(n.constraint_line, n.without_value());
   if (n.fault) throw std::move(*n.fault);
   constraints.text = s.text.substr(0, t.start);
-  if (n.states_any) each({keyword.line, n.name, constraints});
+  const std::size_t kept_count = n.count <= kept.size() ? n.count : 0;
+  if (n.count > 0) each({keyword.line, n.name, {kept.data(), kept_count}, constraints});
   return t;
 }
 
 // From the token after the keyword to the token that ends the statement,
 // which is returned.
 ucf_token read_statement(ucf_scanner& s, const ucf_token& keyword,
-                         const std::function<void(const net_statement&)>& each) {
-  if (is_keyword(keyword, "NET")) return read_net(s, keyword, each);
+                         const std::function<void(const net_statement&)>& each,
+                         kept_constraints& kept) {
+  if (is_keyword(keyword, "NET")) return read_net(s, keyword, each, kept);
   ucf_token t = next_token(s);
   while (!ends_statement(t)) t = next_token(s);
   return t;
@@ -125,6 +135,7 @@ std::optional<ucf_read_error> read_ucf(std::string_view text,
                                        const std::function<void(const net_statement&)>& each) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // the UTF-8 byte order mark
   ucf_scanner s{text};
+  kept_constraints kept;
   try {
     ucf_token t = next_token(s);
     while (t.kind != token_kind::end) {
@@ -133,7 +144,7 @@ std::optional<ucf_read_error> read_ucf(std::string_view text,
         continue;
       }
       if (!is_statement_keyword(t)) throw ucf_read_error{t.line, keyword_expected(t)};
-      t = read_statement(s, t, each);
+      t = read_statement(s, t, each, kept);
     }
   } catch (ucf_read_error& error) {
     return std::move(error);
@@ -143,7 +154,7 @@ std::optional<ucf_read_error> read_ucf(std::string_view text,
 
 // The statement was read without a fault: reading it again gives its
 // constraints and nothing else.
-void for_each_constraint(const net_statement& statement, const constraint_handler& each) {
+void read_constraints_again(const net_statement& statement, const constraint_handler& each) {
   ucf_scanner s = statement.constraints;
   net_reader n{statement.name, &each};
   for (ucf_token t = next_token(s); t.kind != token_kind::end; t = next_token(s)) take(n, t);
