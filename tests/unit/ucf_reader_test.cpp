@@ -122,7 +122,7 @@ TEST(UcfReader, ManyConstraintsReadAgain) {
       expected += " PULL=down";
     }
   }
-  EXPECT_EQ(described(text + ";\nNET y LOC = B1;"), expected + "\n43 y LOC=B1\n");
+  EXPECT_EQ(described(text + "| PULLUP;\nNET y LOC = B1;"), expected + " PULL=up\n43 y LOC=B1\n");
 }
 
 TEST(UcfReader, Cases) {
