@@ -1,8 +1,8 @@
 # bash completion for hbpins
 
-# _hbpins_files PATTERN: the files matching PATTERN and the directories that
-# start with the current word, each once, one candidate per line so that a
-# name with blanks stays one word.
+# _hbpins_files PATTERN...: the files matching a PATTERN and the directories
+# that start with the current word, each once, one candidate per line so that
+# a name with blanks stays one word.
 _hbpins_files() {
   # compgen takes the word as the file name itself: drop the quote it was
   # opened with, and outside single quotes the backslashes.
@@ -16,7 +16,7 @@ _hbpins_files() {
     done
   fi
   mapfile -t COMPREPLY < <({
-    compgen -f -X "!$1" -- "$plain"
+    for pattern; do compgen -f -X "!$pattern" -- "$plain"; done
     compgen -d -- "$plain"
   } | LC_ALL=C sort -u)
   compopt -o filenames
@@ -31,7 +31,9 @@ _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
-  local boards="701 706 709 710 711"
+  # The boards as the program's usage text lists them.
+  local program=${COMP_WORDS[0]/#\~/$HOME} boards
+  boards=$("$program" --help 2> /dev/null | sed -n 's/^ *supported HBxxx: //p' | tr -d ,)
   local modules="701 702 703 704 706 706-1 707 707-1 709 710 711 712 713 714 715 717 720 721
     722 724 725 726 727 728 730 731 733 734 735 735-1 736 737 739 740 953 954 955"
   case ${prev,,} in
@@ -53,7 +55,8 @@ _hbpins() {
       return
       ;;
     -c | -t | -o)
-      _hbpins_files '*.vhd'
+      # VHDL, or Verilog for a name ending in .v or .sv in any case.
+      _hbpins_files '*.vhd' '*.vhdl' '*.[vV]' '*.[sS][vV]'
       return
       ;;
     -m)
@@ -62,7 +65,8 @@ _hbpins() {
       return
       ;;
     -p)
-      _hbpins_files '*'
+      # The report's kinds: CSV, JSON, the package picture and the page.
+      _hbpins_files '*.[cC][sS][vV]' '*.[jJ][sS][oO][nN]' '*.[sS][vV][gG]' '*.[hH][tT][mM][lL]'
       return
       ;;
   esac

@@ -1,7 +1,7 @@
 // A whole command line: the input bytes are the arguments, separated by NUL
 // bytes as the kernel hands them over, run through the driver in-process.
-// Each run starts in an emptied scratch directory holding one template,
-// t.vhd, and one module file, m.csv; slashes and backslashes are taken out
+// Each run starts in an emptied scratch directory holding two templates,
+// t.vhd and t.v, and one module file, m.csv; slashes and backslashes are taken out
 // of the arguments, so that no name reaches outside it. A run must end with a
 // known status, say why, and leave no file open. A file that -k cannot read
 // as UCF, or a module file with problems, ends the run with status 1 and its
@@ -63,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(entry.path());
   std::ofstream("t.vhd") << "entity top is port(\n  -- QM_BEGIN\n  CLK : in std_logic);\r\n"
                             "end top;\rarchitecture a of top is begin\n  -- QM_MAP_BEGIN\nend a;";
+  std::ofstream("t.v") << "module top (\n  // QM_BEGIN\n  input wire CLK);\r\n"
+                          "core c (\r  // QM_MAP_BEGIN -- QM_BEGIN\n  .CLK(CLK));\nendmodule";
   std::ofstream("m.csv") << "module,variant,position,signal,direction,standard\n"
                             "760,0,3,D_p,in,LVDS_25\n760,0,4,D_n,in,LVDS_25\n"
                             "760,1,5,Q<0>,out,\n760,1,6,Q<1>,out,\n";

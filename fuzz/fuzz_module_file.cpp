@@ -37,7 +37,7 @@ bool same_tables(const module_entry& a, const module_entry& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const module_catalogue builtin;
+  const run_catalogue builtin;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const module_file file = read_module_file(text, "fuzz.csv", builtin);
   for (const module_file_problem& problem : file.problems)

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <sstream>
 #include <string>
 #include <string_view>
 
+#include "catalogue/run_catalogue.h"
 #include "output/ucf/ucf_check.h"
 #include "output/ucf/ucf_reader.h"
 #include "output/ucf/ucf_writer.h"
@@ -25,27 +27,36 @@ void fail(const char* what, std::string_view text) {
   std::abort();
 }
 
-pin_list configured(std::uint16_t board, std::initializer_list<std::uint16_t> modules) {
+// A board with its slots filled in turn from a list of modules, each slot
+// of an odd number in the second variant where the module has two.
+pin_list configured(const board_entry& board, std::size_t first_module) {
+  constexpr std::uint16_t modules[] = {722, 707, 955, 714, 727, 703, 736, 953, 735};
   board_configuration config;
   select_board(config, board);
-  std::uint16_t slot = 0;
-  for (std::uint16_t module : modules) {
-    place_module(config, slot, find_module({}, module), static_cast<std::uint8_t>(slot % 2));
-    ++slot;
-  }
+  for (std::size_t slot = 0; slot < slot_count(board); ++slot)
+    place_module(config, static_cast<std::uint32_t>(slot),
+                 find_module({}, modules[(first_module + slot) % std::size(modules)]),
+                 static_cast<std::uint8_t>(slot % 2));
   return resolve_pins(config);
 }
 
 // Built in place, so that the uses keep pointing into their own pins.
 struct configuration {
+  explicit configuration(pin_list list) : pins(std::move(list)), uses(uses_by_location(pins)) {}
   pin_list pins;
-  pin_uses uses = uses_by_location(pins);
+  pin_uses uses;
 };
-const configuration configurations[] = {
-    {configured(701, {722, 707, 955})},
-    {configured(711, {714, 727, 703, 736, 955, 953, 735})},
-    {configured(709, {735, 736, 703, 953})},
-};
+
+// Every board of the catalogue.
+const std::deque<configuration>& configurations() {
+  static const std::deque<configuration> boards = [] {
+    std::deque<configuration> made;
+    for (const board_entry& board : builtin_boards)
+      made.emplace_back(configured(board, 3 * made.size()));
+    return made;
+  }();
+  return boards;
+}
 
 bool within(std::string_view part, std::string_view whole) {
   return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
@@ -54,7 +65,7 @@ bool within(std::string_view part, std::string_view whole) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  for (const configuration& board : configurations) {
+  for (const configuration& board : configurations()) {
     std::ostringstream file, report;
     write_ucf(board.pins, file);
     const ucf_check check = check_ucf(board.pins, board.uses, file.view(), "own.ucf", report);
@@ -86,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (error && (error->line < 1 || error->line > lines || error->message.empty()))
     fail("a fault without its line", text);
   std::ostringstream report;
-  const configuration& board = configurations[data[0] % std::size(configurations)];
+  const configuration& board = configurations()[data[0] % configurations().size()];
   const ucf_check check = check_ucf(board.pins, board.uses, text, "f.ucf", report);
   const std::string_view written = report.view();
   if (check.error.has_value() != error.has_value() || (error && !written.empty()))

@@ -44,6 +44,8 @@ struct text_order {
 
 }  // namespace
 
+// One vector searched by halves, over keys that compare as numbers where two
+// texts would take a call: no table entry and no vector per location.
 pin_uses uses_by_location(const pin_list& pins) {
   std::vector<keyed_signal> keyed;
   for (const pin_group& group : pins.groups)

@@ -17,11 +17,8 @@ struct signal_on_pin {
 };
 
 // The signals on each FPGA location: every signal of the pin list, sorted by
-// location, those on one location in the order of the pin list. One vector,
-// searched by halves, rather than a table entry and a vector per location.
-// The search runs over keys[k], the location of signals[k] as a number that
-// orders as its text does: a comparison of two numbers where two texts would
-// take a call.
+// location, those on one location in the order of the pin list. keys[k]
+// stands for the location of signals[k], and orders as its text does.
 struct pin_uses {
   std::vector<std::uint64_t> keys;
   std::vector<signal_on_pin> signals;

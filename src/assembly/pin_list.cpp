@@ -1,17 +1,8 @@
 #include "assembly/pin_list.h"
 
-#include "catalogue/board_catalogue.h"
-#include "catalogue/module_catalogue.h"
-
 namespace hbpins {
 
 namespace {
-
-// A connector position that the board leaves unconnected carries no signal,
-// whatever the module puts there.
-bool is_wired(const loc_text& location) {
-  return location.view() != "0";
-}
 
 // A signal of the group: its name checked once, here, and its location as
 // the outputs write it, after the board's prefix.
@@ -22,7 +13,7 @@ void add_pin(pin_group& group, std::string name, std::string_view prefix, const 
   pin.name = std::move(name);
   pin.location.assign(prefix).append(loc.view());
   pin.position = static_cast<std::uint8_t>(position);
-  pin.dir = &direction_info(dir);
+  pin.io = &direction_info(dir);
 }
 
 // The table's rows on consecutive positions from its first one; every
@@ -33,6 +24,8 @@ void map_pin_table(pin_group& group, const slot_wiring& wiring, std::string_view
   const std::string slot_prefix = "QM" + std::to_string(group.slot) + "_";
   group.pins.reserve(position_count);
   int position = table.first_position;
+  // A connector position that the board leaves unconnected carries no
+  // signal, whatever the module puts there.
   for (const qm_pin_row_type& row : table.rows) {
     if (position > last_position) break;
     if (is_wired(wiring[position]) && row.dir != direction::nc) {
@@ -65,13 +58,13 @@ pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_s
     group.kind = group_kind::empty;
   } else if (module.kind == module_kind::general_io) {
     group.kind = group_kind::general_io;
-    map_general_io(group, wiring, board.loc_prefix);
+    map_general_io(group, wiring, board.location_prefix);
   } else {
     group.kind = group_kind::module;
     group.has_variants = module.variants.size() > 1;
-    group.variant = group.has_variants ? placed.modification : 0;
-    if (const auto table = lookup_module_table(module, placed.modification))
-      map_pin_table(group, wiring, board.loc_prefix, *table);
+    group.variant = group.has_variants ? placed.variant : 0;
+    if (const auto table = lookup_module_table(module, placed.variant))
+      map_pin_table(group, wiring, board.location_prefix, *table);
   }
   return group;
 }
@@ -80,22 +73,23 @@ pin_group slot_group(const board_entry& board, std::uint8_t slot, const placed_s
 
 pin_list resolve_pins(const board_configuration& config) {
   pin_list list;
-  list.board = board_number(config);
+  list.board_number = board_number(config);
   list.groups.emplace_back();
   const board_entry* board = config.board;
   if (board == nullptr) return list;
-  list.location_prefix = board->loc_prefix;
+  list.location_prefix = board->location_prefix;
   list.package = board->package;
-  list.groups.reserve(1 + board->slot_count);
+  list.connectors = board->connectors;
+  list.groups.reserve(1 + slot_count(*board));
   std::size_t signal_count = 0;
   for (std::span<const pin_type> table : board->signal_tables) signal_count += table.size();
   list.groups.front().pins.reserve(signal_count);
   for (std::span<const pin_type> table : board->signal_tables)
     for (const pin_type& signal : table)
-      add_pin(list.groups.front(), std::string(signal.name.view()), board->loc_prefix, signal.loc,
-              0, signal.dir);
-  for (std::uint8_t s = 0; s < board->slot_count; ++s)
-    list.groups.push_back(slot_group(*board, s, config.slots[s]));
+      add_pin(list.groups.front(), std::string(signal.name.view()), board->location_prefix,
+              signal.loc, 0, signal.dir);
+  for (std::size_t s = 0; s < slot_count(*board); ++s)
+    list.groups.push_back(slot_group(*board, static_cast<std::uint8_t>(s), config.slots[s]));
   return list;
 }
 

@@ -17,8 +17,8 @@ struct resolved_pin {
   std::string name;           // "QM0_DIN<5>", "QM<4><3>", "CLK"
   std::string location;       // as the outputs write it, the board's prefix included: "P181"
   std::uint8_t position = 0;  // the connector position, 3 to 34; 0 for a board signal
-  const direction_entry* dir = nullptr;
-  name_check checked{};  // the port and vector bit the name makes, or why none
+  const direction_entry* io = nullptr;  // its standard, pull resistor and port mode
+  name_check checked{};                 // the port and vector bit the name makes, or why none
 };
 
 enum class group_kind {
@@ -40,10 +40,11 @@ struct pin_group {
 
 // The assembled board: the board's own signals, then one group per slot.
 struct pin_list {
-  std::uint16_t board = number_base;  // 700 before a board is chosen
+  std::uint16_t board_number = number_base;  // before a board is chosen
   // "P" where the locations are package pin numbers (P181), else empty.
   std::string_view location_prefix;
   package_shape package;          // where the locations sit on the FPGA
+  connector_table connectors;     // the board's wiring of each slot
   std::vector<pin_group> groups;  // groups[0] holds the board's signals
 
   const pin_group& board_signals() const { return groups.front(); }

@@ -1,5 +1,6 @@
 #include "catalogue/board_check.h"
 
+#include <algorithm>
 #include <map>
 
 #include "catalogue/signal_families.h"
@@ -50,15 +51,29 @@ void check_signals(const board_entry& board, std::vector<std::string>& problems)
   check_pairs(signals, problems);
 }
 
+bool is_letter_or_digit(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+void add_user(std::map<std::string, std::vector<std::string>>& users, std::string_view location,
+              std::string user, std::vector<std::string>& problems) {
+  if (!is_location_text(location))
+    problems.push_back(user + ": expected a location of 1 to " +
+                       std::to_string(max_location_length) + " letters and digits, found " +
+                       quoted(location));
+  users[std::string(location)].push_back(std::move(user));
+}
+
 void check_locations(const board_entry& board, std::vector<std::string>& problems) {
   std::map<std::string, std::vector<std::string>> users;
   for (std::size_t s = 0; s < board.connectors.size(); ++s)
     for (int p = first_position; p <= last_position; ++p)
-      if (const std::string loc(board.connectors[s][p].view()); loc != "0")
-        users[loc].push_back("slot " + std::to_string(s) + " position " + std::to_string(p));
+      if (const std::string_view loc = board.connectors[s][p].view(); loc != "0")
+        add_user(users, loc, "slot " + std::to_string(s) + " position " + std::to_string(p),
+                 problems);
   for (std::span<const pin_type> table : board.signal_tables)
     for (const pin_type& signal : table)
-      users[std::string(signal.loc.view())].emplace_back(signal.name.view());
+      add_user(users, signal.loc.view(), std::string(signal.name.view()), problems);
   for (const auto& [loc, on_it] : users) {
     if (on_it.size() < 2) continue;
     std::string names;
@@ -69,11 +84,16 @@ void check_locations(const board_entry& board, std::vector<std::string>& problem
 
 }  // namespace
 
+bool is_location_text(std::string_view text) {
+  return !text.empty() && text.size() <= max_location_length &&
+         std::all_of(text.begin(), text.end(), is_letter_or_digit);
+}
+
 std::vector<std::string> check_board(const board_entry& board) {
   std::vector<std::string> problems;
-  if (board.connectors.size() != board.slot_count)
-    problems.push_back("connectors: expected a wiring for each of the " +
-                       std::to_string(board.slot_count) + " slots");
+  if (!slot_counts.contains(static_cast<std::int64_t>(slot_count(board))))
+    problems.push_back("connectors: expected " + range_text(slot_counts) + " slots, found " +
+                       std::to_string(slot_count(board)));
   check_signals(board, problems);
   check_locations(board, problems);
   return problems;

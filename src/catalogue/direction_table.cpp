@@ -11,18 +11,18 @@ namespace hbpins {
 namespace {
 
 constexpr direction_entry directions[] = {
-    {direction::se_in, "LVTTL", "", vhdl_dir::inp, "out", "LVTTL"},
-    {direction::se_in_up, "LVTTL", "up", vhdl_dir::inp, "out", "LVTTL"},
-    {direction::se_in_dn, "LVTTL", "down", vhdl_dir::inp, "out", "LVTTL"},
-    {direction::se_out, "LVTTL", "", vhdl_dir::out, "in", "LVTTL"},
-    {direction::se_bidir, "LVTTL", "", vhdl_dir::inout, "bidir", "LVTTL"},
-    {direction::se_bidir_up, "LVTTL", "up", vhdl_dir::inout, "bidir", "LVTTL"},
-    {direction::se_bidir_dn, "LVTTL", "down", vhdl_dir::inout, "bidir", "LVTTL"},
-    {direction::lvds_in_p, "LVDS_25", "", vhdl_dir::inp, "out", "LVDS_p"},
-    {direction::lvds_in_n, "LVDS_25", "", vhdl_dir::inp, "out", "LVDS_n"},
-    {direction::lvds_out_p, "LVDS_25", "", vhdl_dir::out, "in", "LVDS_p"},
-    {direction::lvds_out_n, "LVDS_25", "", vhdl_dir::out, "in", "LVDS_n"},
-    {direction::nc, "", "", vhdl_dir::inp, "-", "NC"},
+    {direction::se_in, "LVTTL", "", port_mode::inp, "out", "LVTTL"},
+    {direction::se_in_up, "LVTTL", "up", port_mode::inp, "out", "LVTTL"},
+    {direction::se_in_dn, "LVTTL", "down", port_mode::inp, "out", "LVTTL"},
+    {direction::se_out, "LVTTL", "", port_mode::out, "in", "LVTTL"},
+    {direction::se_bidir, "LVTTL", "", port_mode::inout, "bidir", "LVTTL"},
+    {direction::se_bidir_up, "LVTTL", "up", port_mode::inout, "bidir", "LVTTL"},
+    {direction::se_bidir_dn, "LVTTL", "down", port_mode::inout, "bidir", "LVTTL"},
+    {direction::lvds_in_p, "LVDS_25", "", port_mode::inp, "out", "LVDS_p"},
+    {direction::lvds_in_n, "LVDS_25", "", port_mode::inp, "out", "LVDS_n"},
+    {direction::lvds_out_p, "LVDS_25", "", port_mode::out, "in", "LVDS_p"},
+    {direction::lvds_out_n, "LVDS_25", "", port_mode::out, "in", "LVDS_n"},
+    {direction::nc, "", "", port_mode::inp, "-", "NC"},
 };
 
 // Looked up by the direction's value.
@@ -40,7 +40,7 @@ const direction_entry& direction_info(direction dir) {
   return directions[static_cast<std::size_t>(dir)];
 }
 
-std::string_view mode_name(vhdl_dir mode) {
+std::string_view mode_name(port_mode mode) {
   constexpr std::string_view names[] = {"in", "out", "inout", "buffer", ""};
   return names[static_cast<std::size_t>(mode)];
 }

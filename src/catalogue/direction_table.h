@@ -7,7 +7,7 @@
 
 namespace hbpins {
 
-enum class vhdl_dir : std::uint32_t {
+enum class port_mode : std::uint32_t {
   inp,
   out,
   inout,
@@ -20,7 +20,7 @@ struct direction_entry {
   direction dir;
   std::string_view standard;  // the I/O standard: LVTTL or LVDS_25
   std::string_view pull;      // "up", "down" or empty
-  vhdl_dir mode;              // the VHDL port mode
+  port_mode mode;             // the VHDL port mode
   // The pin listing shows the module's side: what the FPGA receives, the
   // module drives.
   std::string_view listing_direction;
@@ -30,6 +30,6 @@ struct direction_entry {
 const direction_entry& direction_info(direction dir);
 
 // The VHDL word of a port mode: "in", "out", "inout", "buffer".
-std::string_view mode_name(vhdl_dir mode);
+std::string_view mode_name(port_mode mode);
 
 }  // namespace hbpins

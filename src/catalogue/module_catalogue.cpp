@@ -14,35 +14,14 @@ void loaded_module::set_rows(std::array<std::vector<qm_pin_row_type>, 2> variant
   entry.variants = std::span<const module_pin_table>(tables).first(rows[1].empty() ? 1 : 2);
 }
 
-const module_entry* find_module(const module_catalogue& modules, std::uint32_t number) {
-  for (const module_entry& entry : builtin_modules)
-    if (entry.number == number) return &entry;
-  const loaded_module* loaded = find_loaded(modules, number);
-  return loaded == nullptr ? nullptr : &loaded->entry;
-}
-
-const loaded_module* find_loaded(const module_catalogue& modules, std::uint32_t number) {
-  for (const auto& module : modules.loaded)
-    if (module->entry.number == number) return module.get();
-  return nullptr;
-}
-
 bool is_listed(const module_entry& module) {
   return module.kind == module_kind::pin_tables || module.kind == module_kind::listing_only;
 }
 
-std::vector<const module_entry*> listed_modules(const module_catalogue& modules) {
-  std::vector<const module_entry*> listed;
-  for (const module_entry& entry : builtin_modules)
-    if (is_listed(entry)) listed.push_back(&entry);
-  for (const auto& module : modules.loaded) listed.push_back(&module->entry);
-  return listed;
-}
-
 std::optional<module_pin_table> lookup_module_table(const module_entry& module,
-                                                    std::uint8_t modification) {
+                                                    std::uint8_t variant) {
   if (module.variants.size() == 1) return module.variants[0];
-  if (module.variants.size() == 2 && modification < 2) return module.variants[modification];
+  if (module.variants.size() == 2 && variant < 2) return module.variants[variant];
   return std::nullopt;
 }
 

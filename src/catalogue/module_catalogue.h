@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,28 +28,13 @@ struct loaded_module {
   module_entry entry;
 };
 
-// The modules a run knows: the built-in ones, and those its module files
-// add, which live as long as the run.
-struct module_catalogue {
-  std::vector<std::unique_ptr<const loaded_module>> loaded;
-};
-
-// The entry of a module number, built-in modules first; nullptr for a
-// number that no module has.
-const module_entry* find_module(const module_catalogue& modules, std::uint32_t number);
-
-// The module loaded under a number, for the message that refuses a second.
-const loaded_module* find_loaded(const module_catalogue& modules, std::uint32_t number);
-
-// The modules the listing shows, built-in ones (700 to 740) first, then the
-// loaded ones in the order they were read.
-std::vector<const module_entry*> listed_modules(const module_catalogue& modules);
+// Whether the listing shows the module: 953, 954 and 955 are placed only.
 bool is_listed(const module_entry& module);
 
-// The pin table a slot uses: the variant chosen by the modification for the
-// modules with two, the only table otherwise; nothing for 954 and 955.
+// The pin table a slot uses: the variant chosen for the modules with two,
+// the only table otherwise; nothing for 954 and 955.
 std::optional<module_pin_table> lookup_module_table(const module_entry& module,
-                                                    std::uint8_t modification);
+                                                    std::uint8_t variant);
 
 // Module 954, which every slot holds until a module is placed on it.
 const module_entry& empty_module();

@@ -44,8 +44,8 @@ bool is_plain_with_prefix(std::string_view name) {
   return port.find("__") == std::string_view::npos && !port.ends_with('_');
 }
 
-void check_name(const variant_check& check, int position, const qm_pin_row_type& row,
-                signal_families& families) {
+void check_row_name(const variant_check& check, int position, const qm_pin_row_type& row,
+                    signal_families& families) {
   const std::string_view name = row.name.view();
   const std::string_view fault = module_signal_name_fault(name);
   if (name == "NC") {
@@ -96,7 +96,7 @@ void check_row(const variant_check& check, int position, const qm_pin_row_type& 
   }
   if (!is_module_direction(row.dir))
     check.report(position, "direction: expected in, out or inout without a pull resistor");
-  check_name(check, position, row, families);
+  check_row_name(check, position, row, families);
   if (is_lvds_p(row.dir) || is_lvds_n(row.dir)) check_pair(check, position, row.dir);
 }
 
@@ -109,9 +109,11 @@ int first_signal(const module_pin_table& table) {
 void check_variant(const variant_check& check) {
   const module_pin_table& table = check.table;
   const int last = table.first_position + static_cast<int>(table.rows.size()) - 1;
+  // An empty table (last before first) lies within the positions.
   if (table.first_position < first_position || last > last_position) {
-    check.report(0, "position: expected positions 3 to 34, found a table from " +
-                        std::to_string(table.first_position) + " to " + std::to_string(last));
+    check.report(0, "position: expected positions " + range_text(connector_positions) +
+                        ", found a table from " + std::to_string(table.first_position) + " to " +
+                        std::to_string(last));
   }
   signal_families families;
   for (std::size_t k = 0; k < table.rows.size(); ++k)

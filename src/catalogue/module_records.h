@@ -9,10 +9,6 @@
 
 namespace hbpins {
 
-// A module's own signal names: "QM7_" and the name fit a signal name.
-inline constexpr std::size_t max_module_name_length = 28;
-static_assert(4 + max_module_name_length <= name_text().chars.size());
-
 // One row of a module pin table: the module's signal name ("NC" where the
 // module leaves the pin unconnected) and its direction seen from the FPGA.
 struct qm_pin_row_type {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "catalogue/number_classes.h"
 #include "catalogue/text/fixed_text.h"
 
 namespace hbpins {
@@ -25,8 +26,8 @@ enum class direction : std::uint32_t {
   nc,
 };
 
-using name_text = fixed_text<32>;
-using loc_text = fixed_text<4>;
+using name_text = fixed_text<max_name_length>;
+using loc_text = fixed_text<max_location_length>;
 
 // A signal with its FPGA location, as the board signal tables hold them.
 struct pin_type {
@@ -35,14 +36,7 @@ struct pin_type {
   direction dir = direction::nc;
 };
 
-// Every slot connector has 36 pins: 1 and 2 carry +5V, 35 and 36 ground, and
-// the 32 signal pins 3 to 34 are the connector positions that all per-slot
-// tables are indexed by.
-inline constexpr int first_position = 3;
-inline constexpr int last_position = 34;
-inline constexpr int position_count = last_position - first_position + 1;
-
-// Table indexed by connector position 3 to 34.
+// Table indexed by connector position.
 template <typename T>
 struct position_array {
   std::array<T, position_count> entries{};
@@ -55,14 +49,12 @@ struct position_array {
 // board does not wire the position to the FPGA.
 using slot_wiring = position_array<loc_text>;
 
+constexpr bool is_wired(const loc_text& location) {
+  return location.view() != "0";
+}
+
 // A board's wiring of all its slots, one entry per slot: a view of the
 // constant catalogue.
 using connector_table = std::span<const slot_wiring>;
-
-inline constexpr int max_slots = 8;
-
-// Board and module numbers start at 700; typed below it, a number is short
-// for 700 more (-s 4 is module 704).
-inline constexpr int number_base = 700;
 
 }  // namespace hbpins

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 
 namespace hbpins {
 
@@ -90,7 +91,9 @@ name_check check_name(std::string_view name) {
     check.base_length = scan.open;
   }
   // A longer name could only be stored cut, as a port the signal is not.
-  if (check.base_length > max_port_name_length) check.failure = "Name longer than 32 characters!";
+  static const std::string too_long =
+      "Name longer than " + std::to_string(max_name_length) + " characters!";
+  if (check.base_length > max_name_length) check.failure = too_long;
   return check;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "catalogue/number_classes.h"
+
 namespace hbpins {
 
 // Where a signal name opens and closes its index (positions from 0), or why
@@ -57,8 +59,5 @@ inline constexpr std::string_view bit_without_leading_zeros_expected =
     "bit: expected a number without leading zeros, found ";
 inline constexpr std::string_view bit_range_expected =
     "bit: expected a number from 0 to 32767, found ";
-
-// Port names, and so the base names of vectors, hold at most 32 characters.
-inline constexpr std::size_t max_port_name_length = 32;
 
 }  // namespace hbpins

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs hbpins and runs the installed copy through PATH from another
-# directory: it must find its default templates. The link in the bin
+# directory: it must find its default templates, VHDL and Verilog, which
+# the build made. The link in the bin
 # directory must be relative and listed in the install manifest. Layouts:
 #   the build under test, installed with --prefix;
 #   a build with its own bin directory and an absolute libexec directory,
@@ -12,15 +13,18 @@ source_dir=$(realpath "$(dirname "$0")/../..")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/elsewhere"
-"$build_dir/hbpins" -d 710 -s 722 -t "$source_dir/templates/HB710_template" -o "$scratch/expected"
+"$build_dir/hbpins" -d 710 -s 722 -t "$build_dir/HB710_template" -o "$scratch/expected"
+"$build_dir/hbpins" -d 710 -s 722 -t "$build_dir/HB710_template.v" -o "$scratch/expected.v"
 
 # check BUILD_DIR LINK
 check() {
   grep -qxF "$2" "$1/install_manifest.txt"
   [[ $(readlink "$2") != /* ]]
-  (cd "$scratch/elsewhere" && PATH=$(dirname "$2"):$PATH hbpins -d 710 -s 722 -o top)
+  (cd "$scratch/elsewhere" && PATH=$(dirname "$2"):$PATH hbpins -d 710 -s 722 -o top &&
+    PATH=$(dirname "$2"):$PATH hbpins -d 710 -s 722 -o top.v)
   cmp "$scratch/elsewhere/top.vhd" "$scratch/expected.vhd"
-  rm "$scratch/elsewhere/top.vhd"
+  cmp "$scratch/elsewhere/top.v" "$scratch/expected.v"
+  rm "$scratch/elsewhere/top.vhd" "$scratch/elsewhere/top.v"
   echo "$2 -> $(readlink "$2") found its templates"
 }
 

@@ -7,6 +7,7 @@
 # QM7xx again.  Usage: round_trip.sh HBPINS
 set -euo pipefail
 hbpins=$(realpath "$1")
+script_dir=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -19,7 +20,7 @@ mapfile -t modules < <(cut -d, -f1,2 builtin.csv | sed -n 's/^\(7[0-4][0-9]\),\(
   sort -u | grep -v '^700-')
 # 31 modules and the second variants of three.
 (( ${#modules[@]} == 34 ))
-declare -A slots=([701]=4 [706]=4 [709]=8 [710]=4 [711]=8)
+source "$script_dir/../board_catalogue.sh"
 
 # Writes the four outputs of the board with the module on every slot.
 assemble() {
@@ -29,12 +30,12 @@ assemble() {
     -o "$name-top" -p "$name-report" > /dev/null 2>&1
 }
 
-for board in "${!slots[@]}"; do
+for board in "${boards[@]}"; do
   for module in "${modules[@]}"; do
     assemble "$board" "$module" "builtin/$board-$module"
     assemble "$board" "8${module#7}" "loaded/$board-$module" renumbered.csv
   done
 done
 sed -i -E 's/QM8([0-4][0-9])/QM7\1/g' loaded/*
-echo "${#modules[@]} modules and variants on ${#slots[@]} boards, $(ls loaded | wc -l) files"
+echo "${#modules[@]} modules and variants on ${#boards[@]} boards, $(ls loaded | wc -l) files"
 diff -r builtin loaded

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""For every board fully loaded, reads the pin report of a run with a real
+"""For every board the program lists, fully loaded, reads the pin report of a run with a real
 CSV reader and a real JSON parser and checks it against the UCF file of the
 same run: every net once, on the same location, in the same order. Parses
 the package picture of the run as XML: every location of the CSV report is
@@ -9,14 +9,21 @@ import csv, json, os, re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ElementTree
 
 hbpins = os.path.abspath(sys.argv[1])
-loads = {701: "955 714 735-1 954", 706: "726 953 707-1 955", 709: "704 703 736 955 954 739 706-1 953",
-         710: "737 734 955 730", 711: "714 727 703 735-1 955 954 953 736"}
+# Every board the usage text lists, its slots filled in turn from these
+# modules, the second variants and the modules of a meaning of their own
+# among them.
+usage = subprocess.run([hbpins, "--help"], capture_output=True, text=True, check=True).stdout
+boards = [int(b) for b in re.search(r"supported HBxxx: ([0-9, ]*)", usage).group(1).split(", ") if b]
+modules = "955 714 735-1 954 726 953 707-1 704 703 736 739 706-1 737 734 730 727".split()
 failed = False
 with tempfile.TemporaryDirectory() as work:
-    for board, modules in loads.items():
+    for number, board in enumerate(boards):
+        subprocess.run([hbpins, "-d", str(board), "-u", "b"], cwd=work, check=True, capture_output=True)
+        with open(f"{work}/b.ucf") as ucf:
+            slots = len(re.findall(r"^# Empty slot", ucf.read(), re.M))
         args = [hbpins, "-d", str(board)]
-        for module in modules.split():
-            args += ["-s", module]
+        for slot in range(slots):
+            args += ["-s", modules[(4 * number + slot) % len(modules)]]
         subprocess.run(args + ["-u", "b", "-p", "b", "-p", "b.json", "-p", "b.svg"], cwd=work,
                        check=True, capture_output=True)
         with open(f"{work}/b.ucf") as ucf:
@@ -28,6 +35,12 @@ with tempfile.TemporaryDirectory() as work:
         # Every pin of the picture has its location as its id; a used one a title.
         picture = ElementTree.parse(f"{work}/b.svg")
         pins = [e for e in picture.iter() if "id" in e.attrib]
+        # The heading names the package: "26 &#215; 26 ball grid" or "208-pin quad flat pack".
+        package = next(e.text for e in picture.iter("{http://www.w3.org/2000/svg}text")
+                       if (e.text or "").startswith("FPGA package: "))
+        grid = re.search(r"(\d+) \u00d7 (\d+) ball grid", package)
+        package_pins = int(grid.group(1)) * int(grid.group(2)) if grid else int(
+            re.search(r"(\d+)-pin quad flat pack", package).group(1))
         # The legend's counts, right-aligned, take each pin once.
         legend = [int(e.text.split()[0]) for e in picture.iter("{http://www.w3.org/2000/svg}text")
                   if e.get("text-anchor") == "end"]
@@ -40,7 +53,7 @@ with tempfile.TemporaryDirectory() as work:
         checks = {"CSV rows": from_csv == nets, "JSON pins": from_json == nets,
                   "JSON board": document["board"] == board,
                   "nets once": len(set(nets)) == len(nets),
-                  "picture's pins": len(pins) == (208 if board in (701, 706) else 676),
+                  "picture's pins": len(pins) == package_pins,
                   "legend's total": sum(legend) == len(pins),
                   "picture's titled pins": {l for l, t in titles.items() if t != [None]}
                   == {l for _, l in from_csv},

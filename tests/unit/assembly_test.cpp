@@ -6,37 +6,45 @@
 #include <gtest/gtest.h>
 
 #include "assembly/pin_list.h"
+#include "catalogue/run_catalogue.h"
 #include "output/report/pin_conflicts.h"
 
 namespace hbpins {
 namespace {
 
 TEST(Assembly, RefusesWhatTheCatalogueLacks) {
-  const module_catalogue modules;
+  const run_catalogue catalogue;
   board_configuration config;
-  EXPECT_EQ(place_module(config, 0, find_module(modules, 722), 0), placement::no_such_slot);
+  EXPECT_EQ(place_module(config, 0, find_module(catalogue, 722), 0), placement::no_such_slot);
+  EXPECT_FALSE(has_board(config));
+  EXPECT_EQ(slot_count(config), 0u);
   const pin_list unconfigured = resolve_pins(config);
-  EXPECT_EQ(unconfigured.board, 700);
+  EXPECT_EQ(unconfigured.board_number, number_base);
   ASSERT_EQ(unconfigured.groups.size(), 1u);
   EXPECT_TRUE(unconfigured.board_signals().pins.empty());
-  for (std::uint32_t number : {0, 11, 700, 702, 712, 956, 957, 65535, 65536 + 711}) {
-    EXPECT_FALSE(select_board(config, number)) << number;
-    EXPECT_EQ(config.board, nullptr) << number;
-    EXPECT_EQ(slot_count(config), 0) << number;
-  }
-  ASSERT_TRUE(select_board(config, 711));
-  EXPECT_EQ(board_number(config), 711);
-  EXPECT_EQ(place_module(config, 8, find_module(modules, 722), 0), placement::no_such_slot);
-  EXPECT_EQ(place_module(config, 7, find_module(modules, 700), 0), placement::no_such_module);
-  EXPECT_EQ(place_module(config, 7, find_module(modules, 956), 0), placement::no_such_module);
-  EXPECT_EQ(place_module(config, 7, find_module(modules, 735), 2), placement::no_such_variant);
-  EXPECT_EQ(place_module(config, 7, find_module(modules, 722), 9), placement::done);
-  EXPECT_EQ(resolve_pins(config).groups[8].module, 722);
+  // A board of more slots than a configuration holds is refused whole.
+  const std::vector<slot_wiring> too_many(max_slots + 1);
+  EXPECT_FALSE(select_board(config, {799, "", {}, too_many, {}}));
+  EXPECT_FALSE(has_board(config));
+  const board_entry& last = builtin_boards.back();
+  ASSERT_TRUE(select_board(config, last));
+  EXPECT_EQ(board_number(config), last.number);
+  const auto slots = static_cast<std::uint32_t>(slot_count(last));
+  EXPECT_EQ(slot_count(config), slots);
+  EXPECT_EQ(place_module(config, slots, find_module(catalogue, 722), 0), placement::no_such_slot);
+  EXPECT_EQ(place_module(config, slots - 1, find_module(catalogue, 700), 0),
+            placement::no_such_module);
+  EXPECT_EQ(place_module(config, slots - 1, find_module(catalogue, 956), 0),
+            placement::no_such_module);
+  EXPECT_EQ(place_module(config, slots - 1, find_module(catalogue, 735), 2),
+            placement::no_such_variant);
+  EXPECT_EQ(place_module(config, slots - 1, find_module(catalogue, 722), 9), placement::done);
+  EXPECT_EQ(resolve_pins(config).groups[slots].module, 722);
   // A new board empties every slot.
-  ASSERT_TRUE(select_board(config, 709));
-  EXPECT_EQ(resolve_pins(config).groups[8].kind, group_kind::empty);
-  EXPECT_EQ(find_module(modules, 705), nullptr);
-  EXPECT_FALSE(lookup_module_table(*find_module(modules, 706), 2));
+  ASSERT_TRUE(select_board(config, last));
+  EXPECT_EQ(resolve_pins(config).groups[slots].kind, group_kind::empty);
+  EXPECT_EQ(find_module(catalogue, 705), nullptr);
+  EXPECT_FALSE(lookup_module_table(*find_module(catalogue, 706), 2));
 }
 
 TEST(Assembly, OrdersOfTheWarnings) {

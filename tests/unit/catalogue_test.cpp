@@ -2,90 +2,154 @@
 // of the end-to-end cases pin every entry. The catalogue checks, which also
 // judge every module file, hold each built-in board and module to the rules,
 // so that a new or edited entry that breaks one is caught where it is made;
-// the sweeps here hold the facts of the data itself.
+// the sweeps here hold the facts of the data itself, over whatever the
+// catalogue holds.
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "assembly/location_uses.h"
+#include "assembly/pin_list.h"
 #include "catalogue/board_check.h"
-#include "catalogue/direction_table.h"
-#include "catalogue/module_catalogue.h"
 #include "catalogue/module_check.h"
+#include "catalogue/run_catalogue.h"
+#include "output/report/pin_conflicts.h"
 
 namespace hbpins {
 namespace {
 
-bool is_ball_name(std::string_view loc) {
-  std::size_t letters = 0;
-  while (letters < loc.size() && loc[letters] >= 'A' && loc[letters] <= 'Z') ++letters;
-  const std::string_view digits = loc.substr(letters);
-  return letters >= 1 && letters <= 2 && !digits.empty() && digits[0] != '0' &&
-         digits.find_first_not_of("0123456789") == std::string_view::npos;
+// Ball-grid rows skip the letters I, O, Q, S, X and Z and go on with two
+// letters after Y.
+int ball_row(std::string_view letters) {
+  constexpr std::string_view rows = "ABCDEFGHJKLMNPRTUVWY";
+  const auto index = [rows](char c) {
+    const std::size_t at = rows.find(c);
+    return at == rows.npos ? -1000 : static_cast<int>(at);
+  };
+  if (letters.size() == 1) return index(letters[0]);
+  if (letters.size() == 2)
+    return (index(letters[0]) + 1) * static_cast<int>(rows.size()) + index(letters[1]);
+  return -1;
 }
 
-bool is_package_pin(std::string_view loc) {
-  return !loc.empty() && loc.size() <= 3 && loc[0] != '0' &&
-         loc.find_first_not_of("0123456789") == std::string_view::npos;
+int number_of(std::string_view digits) {
+  if (digits.empty() || digits[0] == '0' || digits.find_first_not_of("0123456789") != digits.npos)
+    return -1;
+  return std::stoi(std::string(digits));
 }
 
-TEST(Catalogue, BoardsPassTheCheck) {
-  const std::map<int, std::pair<int, std::vector<int>>> boards = {
-      // board: slot count, the positions it leaves unwired in every slot
-      {701, {4, {34}}},
-      {706, {4, {33, 34}}},
-      {709, {8, {}}},
-      {710, {4, {}}},
-      {711, {8, {}}}};
-  for (const auto& [number, facts] : boards) {
-    SCOPED_TRACE(number);
-    const board_entry& board = *find_board(static_cast<std::uint32_t>(number));
-    ASSERT_EQ(board.slot_count, facts.first);
-    auto is_location = board.loc_prefix == "P" ? is_package_pin : is_ball_name;
-    for (std::size_t s = 0; s < board.connectors.size(); ++s) {
+// A package pin from 1 to four sides' pins, or a ball of the grid.
+bool lies_in_package(std::string_view loc, const package_shape& package) {
+  const int side = package.side;
+  if (package.layout == package_layout::quad_flat) {
+    const int pin = number_of(loc);
+    return pin >= 1 && pin <= 4 * side;
+  }
+  const std::size_t letters = loc.find_first_of("0123456789");
+  if (letters == loc.npos) return false;
+  const int row = ball_row(loc.substr(0, letters));
+  const int column = number_of(loc.substr(letters));
+  return row >= 0 && row < side && column >= 1 && column <= side;
+}
+
+TEST(Catalogue, BoardNumbersInOrder) {
+  ASSERT_FALSE(builtin_boards.empty());
+  for (std::size_t b = 0; b < builtin_boards.size(); ++b) {
+    const board_entry& board = builtin_boards[b];
+    EXPECT_TRUE(board_numbers.contains(board.number)) << board.number;
+    if (b > 0) {
+      EXPECT_LT(builtin_boards[b - 1].number, board.number);
+    }
+    EXPECT_EQ(find_board({}, board.number), &board);
+  }
+}
+
+TEST(Catalogue, BoardLocationsLieInTheirPackage) {
+  for (const board_entry& board : builtin_boards) {
+    SCOPED_TRACE(board.number);
+    EXPECT_TRUE(slot_counts.contains(static_cast<int>(slot_count(board))));
+    EXPECT_NE(board.package.layout, package_layout::none);
+    for (std::size_t s = 0; s < slot_count(board); ++s) {
       for (int p = first_position; p <= last_position; ++p) {
         const std::string_view loc = board.connectors[s][p].view();
-        const bool unwired = std::count(facts.second.begin(), facts.second.end(), p) > 0;
-        EXPECT_EQ(loc == "0", unwired) << "slot " << s << " position " << p;
-        EXPECT_TRUE(loc == "0" || is_location(loc)) << loc;
+        EXPECT_TRUE(loc == "0" || lies_in_package(loc, board.package)) << s << " " << loc;
+        // The slots of a board are alike: each wires the positions the
+        // first one wires.
+        EXPECT_EQ(loc == "0", board.connectors[0][p].view() == "0") << s << " " << p;
       }
     }
+    ASSERT_FALSE(board.signal_tables.empty());
     for (std::span<const pin_type> table : board.signal_tables)
-      for (const pin_type& signal : table) EXPECT_TRUE(is_location(signal.loc.view()));
-    // Board 711 documents its BCBUS_<5> and BCBUS_<6> on the one ball A2.
-    std::vector<std::string> expected;
-    if (number == 711) expected = {"location A2: expected one use, found BCBUS_<5>, BCBUS_<6>"};
-    EXPECT_EQ(check_board(board), expected);
+      for (const pin_type& signal : table)
+        EXPECT_TRUE(lies_in_package(signal.loc.view(), board.package)) << signal.loc.view();
   }
-  EXPECT_EQ(find_board(11), nullptr);
+}
+
+// The only problem a built-in board may have is a location that two of its
+// own signals share on purpose, which the warning tells of the bare board.
+TEST(Catalogue, BoardsPassTheCheck) {
+  for (const board_entry& board : builtin_boards) {
+    SCOPED_TRACE(board.number);
+    board_configuration config;
+    ASSERT_TRUE(select_board(config, board));
+    const pin_list pins = resolve_pins(config);
+    const std::string shared = shared_locations(uses_by_location(pins));
+    for (const std::string& problem : check_board(board)) {
+      const std::string prefix = "location ";
+      const std::size_t end = problem.find(": expected one use, found ");
+      ASSERT_TRUE(problem.starts_with(prefix) && end != problem.npos) << problem;
+      const std::string loc = problem.substr(prefix.size(), end - prefix.size());
+      EXPECT_NE(shared.find(std::string(board.location_prefix) + loc + " ("), shared.npos)
+          << problem;
+    }
+  }
 }
 
 // Board 706 is board 701 with the slots in another order and positions 33
 // and 34 left to its own signals.
 TEST(Catalogue, Board706HasTheSlotsOf701) {
-  const connector_table hb701 = find_board(701)->connectors;
-  const connector_table hb706 = find_board(706)->connectors;
+  const connector_table hb701 = find_board({}, 701)->connectors;
+  const connector_table hb706 = find_board({}, 706)->connectors;
   const int slot_of_701[] = {0, 3, 1, 2};
   for (int s = 0; s < 4; ++s)
     for (int p = first_position; p <= 32; ++p)
       EXPECT_EQ(hb706[s][p].view(), hb701[slot_of_701[s]][p].view()) << s << " " << p;
 }
 
+// The numbers with a meaning of their own belong to one module each, of its
+// kind; every other module is numbered as a module file may number its own.
 TEST(Catalogue, ModulesPassTheCheck) {
-  int tables = 0;
-  for (const module_entry& module : builtin_modules) {
+  const std::pair<module_kind, std::uint16_t> own_numbers[] = {
+      {module_kind::test_tables, test_module_number},
+      {module_kind::empty_slot, empty_slot_number},
+      {module_kind::general_io, general_io_number}};
+  for (std::size_t m = 0; m < builtin_modules.size(); ++m) {
+    const module_entry& module = builtin_modules[m];
     SCOPED_TRACE(module.number);
-    tables += static_cast<int>(module.variants.size());
+    if (m > 0) {
+      EXPECT_LT(builtin_modules[m - 1].number, module.number);
+    }
+    EXPECT_TRUE(module_numbers.contains(module.number));
+    const auto own = std::find_if(std::begin(own_numbers), std::end(own_numbers),
+                                  [&](const auto& entry) { return entry.first == module.kind; });
+    if (own != std::end(own_numbers)) {
+      EXPECT_EQ(module.number, own->second);
+    } else {
+      EXPECT_TRUE(loadable_module_numbers.contains(module.number));
+    }
+    EXPECT_EQ(module.variants.empty(),
+              module.kind == module_kind::empty_slot || module.kind == module_kind::general_io);
     for (const module_problem& problem : check_module(module))
       ADD_FAILURE() << problem.variant << " " << problem.position << ": " << problem.message;
   }
-  // 700 to 740 less nine numbers, 953, 954, 955; 706, 707 and 735 have two
-  // variants; 700 and 722 share one.
-  EXPECT_EQ(builtin_modules.size(), 35u);
-  EXPECT_EQ(tables, 36);
+  for (const auto& [kind, number] : own_numbers) EXPECT_EQ(find_module({}, number)->kind, kind);
+  EXPECT_EQ(empty_module().number, empty_slot_number);
+  // 700 is the number of the series and lists the pinout of 722.
+  EXPECT_EQ(find_module({}, 700)->kind, module_kind::listing_only);
   EXPECT_EQ(find_module({}, 700)->variants[0].rows.data(),
             find_module({}, 722)->variants[0].rows.data());
 }
@@ -113,52 +177,105 @@ TEST(Catalogue, ModuleCheckFindsBrokenTables) {
 }
 
 TEST(Catalogue, BoardCheckFindsBrokenTables) {
-  slot_wiring wiring[1];
-  wiring[0].entries.fill("0");
+  std::vector<slot_wiring> wiring(9);
+  for (slot_wiring& slot : wiring) slot.entries.fill("0");
   wiring[0][4] = "A2";
-  const pin_type signals[] = {{"D_p", "A2", direction::lvds_in_p},
-                              {"E<0>", "B1", direction::se_in},
-                              {"E<1>", "B2", direction::se_out},
-                              {"e<0>", "B3", direction::se_in},
-                              {"1x", "B4", direction::se_in}};
+  wiring[8][34] = "A-1";
+  const pin_type signals[] = {{"D_p", "A2", direction::lvds_in_p}, {"E<0>", "B1", direction::se_in},
+                              {"E<1>", "B2", direction::se_out},   {"e<0>", "B3", direction::se_in},
+                              {"1x", "B4", direction::se_in},      {"F", "", direction::se_in}};
   const std::span<const pin_type> tables[] = {signals};
-  const board_entry board{799, 2, "", {}, wiring, tables};
+  const board_entry board{799, "", {}, wiring, tables};
   const std::vector<std::string> expected = {
-      "connectors: expected a wiring for each of the 2 slots",
+      "connectors: expected 1 to 8 slots, found 9",
       "direction: expected in, as E<0> on location B1, found out",
       "signal: expected each name once, found e<0> also on location B1",
       "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
       "found \"1x\"",
       "signal: expected the other half of the LVDS pair D_p",
+      "slot 8 position 34: expected a location of 1 to 4 letters and digits, found \"A-1\"",
+      "F: expected a location of 1 to 4 letters and digits, found \"\"",
       "location A2: expected one use, found slot 0 position 4, D_p"};
   EXPECT_EQ(check_board(board), expected);
+  EXPECT_EQ(check_board({799, "", {}, {}, tables})[0],
+            "connectors: expected 1 to 8 slots, found 0");
 }
 
-// The listing shows the module's side of each direction: what the FPGA
-// receives the module drives; pull resistors do not change a pin's words,
-// and an LVDS line shows its polarity.
-TEST(Catalogue, DirectionWordsAgree) {
-  for (int value = 0; value <= static_cast<int>(direction::nc); ++value) {
-    const direction_entry& dir = direction_info(static_cast<direction>(value));
-    SCOPED_TRACE(value);
-    EXPECT_EQ(static_cast<int>(dir.dir), value);
-    if (dir.dir == direction::nc) {
-      EXPECT_EQ(dir.listing_direction, "-");
-      EXPECT_EQ(dir.listing_standard, "NC");
-      continue;
-    }
-    const std::string_view reversed[] = {"out", "in", "bidir"};
-    EXPECT_EQ(dir.listing_direction, reversed[static_cast<int>(dir.mode)]);
-    const bool lvds = value >= static_cast<int>(direction::lvds_in_p);
-    EXPECT_EQ(dir.standard, lvds ? "LVDS_25" : "LVTTL");
-    EXPECT_EQ(dir.listing_standard, !lvds ? "LVTTL" : value % 2 == 1 ? "LVDS_p" : "LVDS_n");
-    const std::map<direction, std::string_view> pulls = {{direction::se_in_up, "up"},
-                                                         {direction::se_bidir_up, "up"},
-                                                         {direction::se_in_dn, "down"},
-                                                         {direction::se_bidir_dn, "down"}};
-    EXPECT_EQ(dir.pull, pulls.contains(dir.dir) ? pulls.at(dir.dir) : std::string_view());
-  }
-  EXPECT_EQ(mode_name(vhdl_dir::buffer), "buffer");
+TEST(Catalogue, LocationTexts) {
+  for (std::string_view good : {"1", "P181", "AF14", "a1"}) EXPECT_TRUE(is_location_text(good));
+  for (std::string_view bad : {"", "AF140", "A 1", "A-1", "A_1"})
+    EXPECT_FALSE(is_location_text(bad)) << bad;
+}
+
+// A loaded board: a slot of one wired position and one signal.
+std::unique_ptr<loaded_board> small_board(std::uint16_t number, const std::string& file) {
+  auto board = std::make_unique<loaded_board>(number, file);
+  std::vector<slot_wiring> wiring(1);
+  wiring[0].entries.fill("0");
+  wiring[0][first_position] = "7";
+  board->set_tables("P", {package_layout::quad_flat, 4}, std::move(wiring),
+                    {{"CLK", "9", direction::se_in}});
+  return board;
+}
+
+// Loaded boards follow the built-in ones, in the order they were read, and
+// are found by number like them; a built-in board keeps its number.
+TEST(Catalogue, LoadedBoardsFollowTheBuiltIn) {
+  run_catalogue catalogue;
+  catalogue.boards.push_back(small_board(719, "b.csv"));
+  catalogue.boards.push_back(small_board(700, "a.csv"));
+  catalogue.boards.push_back(small_board(builtin_boards[0].number, "c.csv"));
+  std::vector<std::uint16_t> numbers;
+  for (const board_entry* board : listed_boards(catalogue)) numbers.push_back(board->number);
+  std::vector<std::uint16_t> expected;
+  for (const board_entry& board : builtin_boards) expected.push_back(board.number);
+  expected.insert(expected.end(), {719, 700, builtin_boards[0].number});
+  EXPECT_EQ(numbers, expected);
+  EXPECT_EQ(find_board(catalogue, 700), &catalogue.boards[1]->entry);
+  EXPECT_EQ(find_board(catalogue, builtin_boards[0].number), &builtin_boards[0]);
+  EXPECT_EQ(find_loaded_board(catalogue, 719)->file, "b.csv");
+  EXPECT_EQ(find_loaded_board(catalogue, builtin_boards[0].number)->file, "c.csv");
+  EXPECT_EQ(find_board(catalogue, 718), nullptr);
+  EXPECT_EQ(find_board({}, 700), nullptr);
+}
+
+// A loaded board's entry views the tables it holds, and assembles as a
+// built-in one does.
+TEST(Catalogue, LoadedBoardAssembles) {
+  const std::unique_ptr<loaded_board> board = small_board(712, "mine.csv");
+  EXPECT_TRUE(check_board(board->entry).empty());
+  board_configuration config;
+  ASSERT_TRUE(select_board(config, board->entry));
+  ASSERT_EQ(place_module(config, 0, find_module({}, general_io_number), 0), placement::done);
+  const pin_list pins = resolve_pins(config);
+  EXPECT_EQ(pins.board_number, 712);
+  ASSERT_EQ(pins.groups.size(), 2u);
+  EXPECT_EQ(pins.board_signals().pins[0].location, "P9");
+  ASSERT_EQ(pins.groups[1].pins.size(), 1u);
+  EXPECT_EQ(pins.groups[1].pins[0].name, "QM<0><3>");
+  EXPECT_EQ(pins.groups[1].pins[0].location, "P7");
+}
+
+TEST(Catalogue, ModulesListedAfterTheBuiltIn) {
+  run_catalogue catalogue;
+  auto module = std::make_unique<loaded_module>(760, "m.csv");
+  module->set_rows({std::vector<qm_pin_row_type>{{"A", direction::se_in}}, {}},
+                   {first_position, first_position});
+  catalogue.modules.push_back(std::move(module));
+  const std::vector<const module_entry*> listed = listed_modules(catalogue);
+  ASSERT_FALSE(listed.empty());
+  EXPECT_EQ(listed.back()->number, 760);
+  EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
+                          [](const module_entry* entry) { return !is_listed(*entry); }),
+            0);
+  EXPECT_EQ(find_loaded_module(catalogue, 760)->file, "m.csv");
+  EXPECT_EQ(find_module(catalogue, 760), listed.back());
+  EXPECT_EQ(find_loaded_module(catalogue, 722), nullptr);
+}
+
+TEST(Catalogue, BoardNames) {
+  EXPECT_EQ(board_name(710), "HB710");
+  EXPECT_EQ(board_name(number_base), "HB700");
 }
 
 }  // namespace

@@ -44,6 +44,14 @@ TEST(CommandLine, FileNameCompletion) {
   EXPECT_EQ(complete_file_name("..\\x.ucf", ".ucf"), "../x.ucf");
 }
 
+TEST(CommandLine, DirectoryParts) {
+  EXPECT_EQ(directory_part("top.vhd"), "");
+  EXPECT_EQ(directory_part("/top.vhd"), "/");
+  EXPECT_EQ(directory_part("a/b.c/top"), "a/b.c/");
+  EXPECT_EQ(directory_part("a/b/"), "a/b/");
+  EXPECT_EQ(directory_part("a\\b"), "");
+}
+
 TEST(CommandLine, OpenErrorStatuses) {
   for (int error : {ENOENT}) EXPECT_EQ(open_error_status(error), exit_status::not_found);
   for (int error : {ENOTDIR, ENAMETOOLONG, ELOOP})

@@ -22,10 +22,10 @@ std::string collected(const std::string& signals) {
   std::ostringstream out;
   std::istringstream words(signals);
   for (std::string word; words >> word;) {
-    vhdl_dir mode = vhdl_dir::inp;
-    if (word.starts_with("out:")) mode = vhdl_dir::out, word.erase(0, 4);
-    if (word.starts_with("io:")) mode = vhdl_dir::inout, word.erase(0, 3);
-    if (word.starts_with("#")) mode = vhdl_dir::comment, word.erase(0, 1);
+    port_mode mode = port_mode::inp;
+    if (word.starts_with("out:")) mode = port_mode::out, word.erase(0, 4);
+    if (word.starts_with("io:")) mode = port_mode::inout, word.erase(0, 3);
+    if (word.starts_with("#")) mode = port_mode::comment, word.erase(0, 1);
     std::replace(word.begin(), word.end(), '~', ' ');
     add_port(list, word, mode, out);
   }
@@ -127,7 +127,7 @@ TEST(PortNames, TheListNeverGrowsPast256Entries) {
 
 TEST(PortNames, ANameHeldTwiceIsReported) {
   port_list list;
-  for (vhdl_dir mode : {vhdl_dir::comment, vhdl_dir::out, vhdl_dir::inp})
+  for (port_mode mode : {port_mode::comment, port_mode::out, port_mode::inp})
     append_port(list, {"D", mode});
   std::ostringstream messages;
   EXPECT_EQ(find_port(list, "D", messages), 1);

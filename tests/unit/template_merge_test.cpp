@@ -5,7 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include "catalogue/run_catalogue.h"
 #include "output/hdl/port_list.h"
+#include "output/hdl/verilog_writers.h"
 #include "output/hdl/vhdl_writers.h"
 
 namespace hbpins {
@@ -16,7 +18,7 @@ namespace {
 const pin_list& pins() {
   static const pin_list board = [] {
     board_configuration config;
-    select_board(config, 701);
+    select_board(config, *find_board({}, 701));
     place_module(config, 0, find_module({}, 733), 0);
     return resolve_pins(config);
   }();
@@ -30,22 +32,34 @@ struct unseekable : std::stringbuf {
 };
 
 std::string merged(const std::string& tmpl, std::size_t block = template_block_size,
-                   bool seekable = true) {
+                   bool seekable = true, hdl_language language = hdl_language::vhdl) {
   unseekable buffer(tmpl);
   std::istringstream text(tmpl);
   std::istream unseekable_text(&buffer);
   std::ostringstream out;
   std::ostringstream messages;
-  merge_template(collect_ports(pins(), false, true), seekable ? text : unseekable_text, out,
-                 messages, block);
+  merge_template(collect_ports(pins(), false, true), language, seekable ? text : unseekable_text,
+                 out, messages, block);
   return out.str();
 }
 
-// "<D>" stands for the declaration block, "<M>" for the port map.
+std::string merged_verilog(const std::string& tmpl, std::size_t block = template_block_size,
+                           bool seekable = true) {
+  return merged(tmpl, block, seekable, hdl_language::verilog);
+}
+
+// "<D>" stands for the declaration block, "<M>" for the port map, in VHDL;
+// "<VD>" and "<VM>" for them in Verilog.
 std::string expanded(std::string text) {
-  std::ostringstream declarations, port_map, messages;
+  std::ostringstream declarations, port_map, verilog_declarations, verilog_port_map, messages;
   write_declarations(collect_ports(pins(), false, true, messages), declarations);
   write_port_map(collect_ports(pins(), false, true, messages), port_map);
+  write_verilog_declarations(collect_ports(pins(), false, true, messages), verilog_declarations);
+  write_verilog_port_map(collect_ports(pins(), false, true, messages), verilog_port_map);
+  for (std::size_t at; (at = text.find("<VD>")) != std::string::npos;)
+    text.replace(at, 4, verilog_declarations.str());
+  for (std::size_t at; (at = text.find("<VM>")) != std::string::npos;)
+    text.replace(at, 4, verilog_port_map.str());
   for (std::size_t at; (at = text.find("<D>")) != std::string::npos;)
     text.replace(at, 3, declarations.str());
   for (std::size_t at; (at = text.find("<M>")) != std::string::npos;)
@@ -78,6 +92,21 @@ TEST(TemplateMerge, MarkersAndLineEnds) {
   for (const auto& [tmpl, output] : cases) EXPECT_EQ(merged(tmpl), expanded(output)) << tmpl;
 }
 
+// A Verilog template has markers that begin with "//", and its blocks are
+// Verilog; the VHDL markers are ordinary lines in it, and the other way
+// round.
+TEST(TemplateMerge, EachLanguageHasItsMarkers) {
+  const std::string tmpl =
+      "A // QM_BEGIN\n-- QM_BEGIN\n  // QM_END x\n-- QM_END\n//QM_BEGIN\n// QM_MAP_BEGIN\r\n"
+      "-- QM_MAP_BEGIN\n// QM_MAP_END\n// qm_map_begin\n// QM_MAP_BEGIN // QM_BEGIN\n";
+  EXPECT_EQ(merged_verilog(tmpl),
+            expanded("<VD>-- QM_BEGIN\n-- QM_END\n//QM_BEGIN\n<VM>-- QM_MAP_BEGIN\n"
+                     "// qm_map_begin\n<VD>"));
+  EXPECT_EQ(merged(tmpl), expanded("A // QM_BEGIN\n<D>  // QM_END x\n//QM_BEGIN\n"
+                                   "// QM_MAP_BEGIN\n<M>// QM_MAP_END\n// qm_map_begin\n"
+                                   "// QM_MAP_BEGIN // QM_BEGIN\n"));
+}
+
 TEST(TemplateMerge, LongLinesAreCopiedWhole) {
   const std::string line(100000, 'b');
   EXPECT_EQ(merged(line + "\r\n" + line + " -- QM_END\r\n" + line), line + "\n" + line + "\n");
@@ -95,11 +124,21 @@ TEST(TemplateMerge, LinesLongerThanABlock) {
       {b + "-- QM_BEGIN" + b + "\r\r\n-- QM_MAP_BEGIN" + b + "\r", "<D>\n<M>"},
       {b + "-- QM_MAP_BEGIN" + b + "\n\n" + b + "\r\r" + b, "<M>\n" + b + "\n\n" + b + "\n"},
   };
-  for (std::size_t block = 32; block < 128; ++block)
+  const std::pair<std::string, std::string> verilog_cases[] = {
+      {b + "// QM_BEGIN" + b + "\r\n-- QM_BEGIN" + b + "// QM_MAP_BEGI\r" + b + "// QM_MAP_END",
+       "<VD>-- QM_BEGIN" + b + "// QM_MAP_BEGI\n"},
+      {b + "-- QM_MAP_BEGIN" + b + "// QM_MAP_BEGIN\n" + b, "<VM>" + b + "\n"},
+  };
+  for (std::size_t block = 32; block < 128; ++block) {
     for (const auto& [tmpl, output] : cases) {
       EXPECT_EQ(merged(tmpl, block), expanded(output)) << block << tmpl;
       EXPECT_EQ(merged(tmpl, block, false), expanded(output)) << block << tmpl;
     }
+    for (const auto& [tmpl, output] : verilog_cases) {
+      EXPECT_EQ(merged_verilog(tmpl, block), expanded(output)) << block << tmpl;
+      EXPECT_EQ(merged_verilog(tmpl, block, false), expanded(output)) << block << tmpl;
+    }
+  }
 }
 
 // The template is read in blocks: each pattern, repeated past the first

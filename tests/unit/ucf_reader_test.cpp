@@ -59,7 +59,7 @@ const reader_case reader_cases[] = {
     {"a byte order mark", "\xEF\xBB\xBFNET a LOC=A1;", "1 a LOC=A1\n"},
     {"a byte order mark only at the start", "NET a LOC=A1;\n\xEF\xBB\xBFNET b LOC=A2;",
      "1 a LOC=A1\n2: NET, INST, PIN, TIMESPEC, TIMEGRP, CONFIG or AREA_GROUP expected, not "
-     "\"\xEF\xBB\xBFNET\""},
+     "\"\\xEF\\xBB\\xBFNET\""},
     {"UTF-8 in names and comments", "NET \xC3\x84 LOC=A1; # \xC3\xA4\n", "1 \xC3\x84 LOC=A1\n"},
     {"an empty text", "", ""},
     {"NUL", std::string("NET a LOC=A1;\nNET b LOC=\"A\0\";", 27),

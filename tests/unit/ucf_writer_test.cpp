@@ -12,7 +12,7 @@ namespace {
 
 TEST(UcfWriter, LongNamesAndEveryStandard) {
   pin_list pins;
-  pins.board = 701;
+  pins.board_number = 701;
   pins.location_prefix = "P";
   pins.groups.emplace_back();
   const auto add = [&pins](std::string name, std::string location, direction dir) {

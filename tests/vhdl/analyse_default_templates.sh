@@ -6,6 +6,7 @@
 # (skipped) where GHDL is not installed.
 set -u
 hbpins=$(realpath "$1")
+script_dir=$(dirname "$(realpath "$0")")
 command -v ghdl > /dev/null || { echo "ghdl is not installed: skipped"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,13 +18,13 @@ modules=($("$hbpins" -W QMALL | awk '/pin table/ { m = substr($1, 3) } /^modific
   /pin table/ && m != 700 { print m }') 953 955 954)
 [ ${#modules[@]} -eq 37 ] || { echo "the listing gave ${#modules[@]} modules"; exit 1; }
 
+source "$script_dir/../board_catalogue.sh"
+
 runs=0 failures=0
-for board in 701 706 709 710 711; do
-  slots=4
-  [ "$board" = 709 ] || [ "$board" = 711 ] && slots=8
-  for ((first = 0; first < ${#modules[@]}; first += slots)); do
+for board in "${boards[@]}"; do
+  for ((first = 0; first < ${#modules[@]}; first += slots[$board])); do
     args=(-d "$board")
-    for module in "${modules[@]:first:slots}"; do args+=(-s "$module"); done
+    for module in "${modules[@]:first:slots[$board]}"; do args+=(-s "$module"); done
     runs=$((runs + 1))
     rm -f top.vhd decl.vhd ./*.cf
     if ! "$hbpins" "${args[@]}" -c decl -o top > hbpins.out 2>&1 || ! ghdl -a --std=93c top.vhd ||

@@ -7,11 +7,6 @@ namespace hbpins {
 
 namespace {
 
-// Module files take the numbers from 700 to 952; 953 to 955 are the test
-// and empty-slot modules.
-constexpr std::uint32_t lowest_module = 700;
-constexpr std::uint32_t highest_module = 952;
-
 struct field_reader {
   std::vector<std::string>& problems;
   bool good = true;
@@ -22,40 +17,30 @@ struct field_reader {
   }
 };
 
-// The number of a field, or nothing with the field's problem told: the
-// range as `expected` says it.
+// A number of the range, or nothing with the field's problem added; the
+// range as `expected` gives it.
 std::optional<std::uint32_t> number_in(field_reader& row, std::string_view column,
-                                       std::string_view text, std::uint32_t low, std::uint32_t high,
-                                       std::string_view expected) {
+                                       std::string_view text, number_range range,
+                                       const std::string& expected) {
   const std::optional<std::uint32_t> number = decimal_number(text);
   if (has_leading_zero(text))
     row.fail(std::string(column) + ": expected a number without leading zeros, found " +
              quoted(text));
-  else if (!number || *number < low || *number > high)
-    row.fail(std::string(column) + ": expected " + std::string(expected) + ", found " +
-             quoted(text));
+  else if (!number || !range.contains(*number))
+    row.fail(std::string(column) + ": expected " + expected + ", found " + quoted(text));
   else
     return number;
   return std::nullopt;
 }
 
-std::uint16_t module_number(field_reader& row, std::string_view text) {
-  const std::string expected =
-      "a number from " + std::to_string(lowest_module) + " to " + std::to_string(highest_module);
-  return static_cast<std::uint16_t>(
-      number_in(row, "module", text, lowest_module, highest_module, expected).value_or(0));
+std::uint32_t number_in(field_reader& row, std::string_view column, std::string_view text,
+                        number_range range) {
+  return number_in(row, column, text, range, "a number from " + range_text(range)).value_or(0);
 }
 
 std::uint8_t variant(field_reader& row, std::string_view text) {
   if (text.empty()) return 0;
-  return static_cast<std::uint8_t>(number_in(row, "variant", text, 0, 1, "0 or 1").value_or(0));
-}
-
-std::uint8_t position(field_reader& row, std::string_view text) {
-  const std::string expected =
-      "a number from " + std::to_string(first_position) + " to " + std::to_string(last_position);
-  return static_cast<std::uint8_t>(
-      number_in(row, "position", text, first_position, last_position, expected).value_or(0));
+  return static_cast<std::uint8_t>(number_in(row, "variant", text, {0, 1}, "0 or 1").value_or(0));
 }
 
 // Whether the name is one is for the module check to say; a longer name
@@ -94,9 +79,11 @@ std::optional<module_file_row> read_module_file_row(
     std::vector<std::string>& problems) {
   field_reader row{problems};
   module_file_row read;
-  read.module = module_number(row, fields[module_column]);
+  read.module = static_cast<std::uint16_t>(
+      number_in(row, "module", fields[module_column], loadable_module_numbers));
   read.variant = variant(row, fields[variant_column]);
-  read.position = position(row, fields[position_column]);
+  read.position = static_cast<std::uint8_t>(
+      number_in(row, "position", fields[position_column], connector_positions));
   read.pin.name = signal_name(row, fields[signal_column]);
   read.pin.dir =
       signal_direction(row, fields[direction_column], fields[standard_column], read.position);

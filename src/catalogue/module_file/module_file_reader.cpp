@@ -33,7 +33,7 @@ struct module_rows {
 
 struct file_reader {
   const std::string& file_name;
-  const module_catalogue& known;
+  const run_catalogue& known;
   csv_reader csv;
   csv_field field{};
   std::vector<module_file_problem> problems{};
@@ -131,7 +131,7 @@ std::optional<column_map> read_header(file_reader& reader, record_shape& header)
 // A number that a built-in module or an earlier file has is refused once,
 // on its first line.
 bool is_free(file_reader& reader, std::uint16_t number, std::size_t line) {
-  const loaded_module* loaded = find_loaded(reader.known, number);
+  const loaded_module* loaded = find_loaded_module(reader.known, number);
   if (loaded == nullptr && find_module(reader.known, number) == nullptr) return true;
   if (!reader.refused.insert(number).second) return false;
   const std::string text = std::to_string(number);
@@ -234,7 +234,7 @@ std::unique_ptr<const loaded_module> build_module(file_reader& reader, const mod
 }  // namespace
 
 module_file read_module_file(std::string_view text, const std::string& file_name,
-                             const module_catalogue& known) {
+                             const run_catalogue& known) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's UTF-8 mark
   file_reader reader{file_name, known, {text}};
   module_file file;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/module_catalogue.h"
+#include "catalogue/run_catalogue.h"
 
 namespace hbpins {
 
@@ -28,6 +28,6 @@ struct module_file {
 // connected position. Lines that are empty or hold only empty fields are
 // skipped. The modules known tells the numbers that are taken.
 module_file read_module_file(std::string_view text, const std::string& file_name,
-                             const module_catalogue& known);
+                             const run_catalogue& known);
 
 }  // namespace hbpins

@@ -291,9 +291,9 @@ constexpr module_entry modules[] = {
     {727, qm727_tables}, {728, qm728_tables}, {730, qm730_tables}, {731, qm731_tables},
     {733, qm733_tables}, {734, qm734_tables}, {735, qm735_tables}, {736, qm736_tables},
     {737, qm737_tables}, {739, qm739_tables}, {740, qm740_tables},
-    {953, qm953_tables, module_kind::test_tables},
-    {954, {}, module_kind::empty_slot},
-    {955, {}, module_kind::general_io},
+    {test_module_number, qm953_tables, module_kind::test_tables},
+    {empty_slot_number, {}, module_kind::empty_slot},
+    {general_io_number, {}, module_kind::general_io},
 };
 // clang-format on
 

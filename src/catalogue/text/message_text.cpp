@@ -1,23 +1,31 @@
 #include "catalogue/text/message_text.h"
 
+#include "catalogue/text/escaped_text.h"
+
 namespace hbpins {
 
-std::string quoted(std::string_view text) {
+namespace {
+
+bool needs_escape(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return c == '"' || byte < 0x20 || byte >= 0x7f;
+}
+
+void append_escape(std::string& to, char c) {
   static constexpr char hex[] = "0123456789ABCDEF";
+  const auto byte = static_cast<unsigned char>(c);
+  if (c == '"')
+    to += "\"\"";
+  else
+    (to += "\\x") += {hex[byte >> 4], hex[byte & 0xf]};
+}
+
+}  // namespace
+
+std::string quoted(std::string_view text) {
   constexpr std::size_t shown = 40;
   std::string quoted(1, '"');
-  for (const char c : text.substr(0, shown)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"') {
-      quoted += "\"\"";
-    } else if (byte >= 0x20 && byte < 0x7f) {
-      quoted += c;
-    } else {
-      quoted += "\\x";
-      quoted += hex[byte >> 4];
-      quoted += hex[byte & 0xf];
-    }
-  }
+  append_escaped(quoted, text.substr(0, shown), needs_escape, append_escape);
   quoted += text.size() > shown ? "...\"" : "\"";
   return quoted;
 }

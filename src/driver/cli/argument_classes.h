@@ -8,6 +8,8 @@
 
 namespace hbpins {
 
+struct output_option;  // a row of the output table (output_options.cpp)
+
 // What the run takes an argument for. All but --help and --version, which
 // count only as whole arguments, are told by their first two characters,
 // upper-cased.
@@ -32,6 +34,7 @@ struct argument_class {
   // template (-o).
   bool may_write_stdout = false;
   bool reads_template = false;
+  const output_option* output = nullptr;  // the row of the output table
 };
 
 // A is the argument upper-cased; whole as it was typed.

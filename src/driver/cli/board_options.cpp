@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,38 +12,45 @@ namespace hbpins {
 
 namespace {
 
-// Board numbers 700 to 719 are taken as typed; 1, 6, 9, 10 and 11 are short
-// for the boards 701 to 711.
+// A built-in board may be typed without its 700: 10 is board 710.
+bool is_short_board_number(std::uint32_t n) {
+  return std::any_of(builtin_boards.begin(), builtin_boards.end(),
+                     [n](const board_entry& board) { return board.number == n + number_base; });
+}
+
+// The board numbers are taken as typed, the short ones with number_base
+// added; whether a board has the number is the catalogue's to say.
 std::uint32_t board_number_of(std::string_view text) {
   if (text.starts_with("HB")) text.remove_prefix(2);
   const std::optional<std::uint32_t> n = read_number_below(text, number_limit);
-  if (n && *n >= 700 && *n <= 719) return *n;
-  if (n && (*n == 1 || *n == 6 || *n == 9 || *n == 10 || *n == 11)) return *n + number_base;
+  if (n && board_numbers.contains(*n)) return *n;
+  if (n && is_short_board_number(*n)) return *n + number_base;
   throw usage_error("Wrong HB type specified!");
 }
 
-run_failure wrong_modification(std::string_view module) {
+// The users' word for a build variant is modification.
+run_failure wrong_variant(std::string_view module) {
   return usage_error("Wrong modification of QM" + std::string(module) + "!");
 }
 
 struct module_choice {
   std::uint32_t number = 0;
-  std::uint8_t modification = 0;
+  std::uint8_t variant = 0;
   std::string typed;  // the module as typed, for the messages
 };
 
 // "QM704", "704-1", "4": a module number or index with an optional
-// modification after the first "-". A module that is no number fails with
+// variant after the first "-". A module that is no number fails with
 // the message given.
 module_choice module_choice_of(std::string_view text, const std::string& no_number) {
   if (text.starts_with("QM") || text.starts_with("qm")) text.remove_prefix(2);
   module_choice choice;
   if (const std::size_t dash = text.find('-'); dash != std::string_view::npos) {
-    const std::optional<std::uint32_t> modification =
+    const std::optional<std::uint32_t> variant =
         read_number_below(text.substr(dash + 1), byte_limit);
     text = text.substr(0, dash);
-    if (!modification) throw wrong_modification(text);
-    choice.modification = static_cast<std::uint8_t>(*modification);
+    if (!variant) throw wrong_variant(text);
+    choice.variant = static_cast<std::uint8_t>(*variant);
   }
   const std::optional<std::uint32_t> number = read_module_number(text);
   if (!number) throw usage_error(no_number);
@@ -66,14 +74,14 @@ void take_slot_number(driver_state& state, std::string_view digits) {
 }  // namespace
 
 void board_option(driver_state& state, std::string_view a, std::string_view k) {
-  if (state.board_chosen) throw usage_error("HB type already specified!");
+  if (has_board(state.config)) throw usage_error("HB type already specified!");
   const std::string_view text = k == "-D" ? option_value(state) : a;
   const std::uint32_t number = board_number_of(text);
-  if (!select_board(state.config, number))
+  const board_entry* board = find_board(state.catalogue, number);
+  if (board == nullptr || !select_board(state.config, *board))
     throw usage_error("Incorrect HB nr " + std::to_string(number));
   state.pins.reset();
-  state.board_chosen = true;
-  if (state.verbose) state.out << "HB" << number << '\n';
+  if (state.verbose) state.out << board_name(number) << '\n';
 }
 
 void module_option(driver_state& state, std::string_view a, std::string_view k) {
@@ -82,20 +90,20 @@ void module_option(driver_state& state, std::string_view a, std::string_view k) 
   if (k == "-S" && a.size() > 2) take_slot_number(state, a.substr(2));
   const module_choice choice =
       module_choice_of(k == "-S" ? option_value(state) : a, no_module_message(a, k));
-  const module_entry* module = find_module(state.modules, choice.number);
-  switch (place_module(state.config, state.next_slot, module, choice.modification)) {
+  const module_entry* module = find_module(state.catalogue, choice.number);
+  switch (place_module(state.config, state.next_slot, module, choice.variant)) {
     case placement::no_such_slot:
       throw usage_error("Wrong QM slot specified!");
     case placement::no_such_module:
       throw usage_error("Incorrect QM nr " + std::to_string(choice.number));
     case placement::no_such_variant:
-      throw wrong_modification(choice.typed);
+      throw wrong_variant(choice.typed);
     case placement::done:
       break;
   }
   state.pins.reset();
   if (state.verbose)
-    state.out << "QM" << choice.number << "-" << int{choice.modification} << " on slot "
+    state.out << "QM" << choice.number << "-" << int{choice.variant} << " on slot "
               << int{state.next_slot} << '\n';
   ++state.next_slot;
 }

@@ -1,5 +1,7 @@
 #include "driver/cli/driver.h"
 
+#include <utility>
+
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/argument_classes.h"
 #include "driver/cli/driver_branches.h"
@@ -10,13 +12,18 @@ namespace hbpins {
 
 namespace {
 
-// The switches, which set one thing of the state and take no value.
+// The switches, which set one thing of the state and take no value: the
+// last of -1, -2, -W and -x chooses how later listings look.
 void switch_argument(driver_state& state, std::string_view k) {
+  constexpr std::pair<std::string_view, table_format> table_switches[] = {
+      {"-1", table_format::text1c}, {"-2", table_format::text2c}, {"-W", table_format::wiki1c}};
   if (k == "-V") state.verbose = true;
-  if (k == "-2") state.layout = table_format::text2c;
-  if (k == "-1") state.layout = table_format::text1c;
-  if (k == "-W") state.layout = table_format::wiki1c;
-  if (k == "-X") state.layout = table_format::module_file;
+  if (k == "-X") state.listing_module_files = true;
+  for (const auto& [key, format] : table_switches) {
+    if (k != key) continue;
+    state.listing_format = format;
+    state.listing_module_files = false;
+  }
 }
 
 // The argument at the index, handed to the branch its class names.
@@ -32,12 +39,12 @@ void argument_step(driver_state& state, const argument_class& c, std::string_vie
     case argument_role::board:
       return board_option(state, a, k);
     case argument_role::module:
-      if (!state.board_chosen) throw usage_error("HB type not specified!");
+      if (!has_board(state.config)) throw usage_error("HB type not specified!");
       return module_option(state, a, k);
     case argument_role::listing:
       return listing_argument(state, a);
     case argument_role::output:
-      return output_argument(state, a, k);
+      return output_argument(state, *c.output, k);
     case argument_role::template_input:
       return template_input(state);
     case argument_role::module_file:
@@ -77,7 +84,8 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   try {
     while (state.index < state.args.size()) {
       const std::string a = upper_cased(state.args[state.index]);
-      const argument_class c = classify_argument(state.args[state.index], a, state.board_chosen);
+      const argument_class c =
+          classify_argument(state.args[state.index], a, has_board(state.config));
       argument_step(state, c, a);
       if (c.ends_run) {
         if (c.role == argument_role::listing) warn_of_unread(state);

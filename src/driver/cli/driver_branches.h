@@ -26,8 +26,8 @@ void template_input(driver_state& state);
 void module_file_input(driver_state& state);
 
 // The class of an option of the output table: -u, -c, -o, -p or -k, or a
-// bare name ending in ".ucf"; nothing when A is none of them.
+// bare name ending in ".ucf", with its row; nothing when A is none of them.
 std::optional<argument_class> output_class(std::string_view a, std::string_view k);
-void output_argument(driver_state& state, std::string_view a, std::string_view k);
+void output_argument(driver_state& state, const output_option& option, std::string_view k);
 
 }  // namespace hbpins

@@ -11,6 +11,7 @@
 
 #include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
+#include "catalogue/run_catalogue.h"
 #include "driver/files/template_file.h"
 #include "output/hdl/port_list.h"
 #include "output/listing/pinout_listing.h"
@@ -21,7 +22,7 @@ namespace hbpins {
 // and what they derive from it, each worked out once: the uses of every
 // location at once, the port lists when an output first needs them. The uses
 // point into the list, so the record stays where it was made.
-struct resolved_board {
+struct board_pins {
   pin_list list;
   pin_uses uses{};
   std::optional<collected_ports> all_ports{};   // of -c: the board's signals and the slots
@@ -47,24 +48,22 @@ struct driver_state {
 
   std::size_t index = 1;  // the argument being handled
   std::uint8_t next_slot = 0;
-  table_format layout = table_format::text1c;
-  bool board_chosen = false;
+  table_format listing_format = table_format::text1c;
+  bool listing_module_files = false;  // -x: later listings as a module file
   bool verbose = false;
   bool placement_closed = false;  // an output was written: no more modules
   // Stays set after -o has closed the template, until the next -t.
   bool template_open = false;
   template_file tmpl;
-  module_catalogue modules;                 // the built-in modules and those -m loaded
+  run_catalogue catalogue;                  // the built-in boards and modules, and those loaded
   std::vector<file_identity> module_files;  // the files -m read
   bool standard_input_read = false;         // by -m - or -k -
   bool module_file_started = false;         // the module file header of -x is out
   board_configuration config;
   // Empty again whenever the configuration changes.
-  std::optional<resolved_board> pins;
+  std::optional<board_pins> pins;
   std::vector<file_identity> written;  // the regular files the outputs wrote
-  bool locations_warned = false;
-  bool vectors_warned = false;
-  bool differences_found = false;  // by a -k: the run ends with its own status
+  bool differences_found = false;      // by a -k: the run ends with its own status
 };
 
 // The argument after the option at the index; empty at the end of the

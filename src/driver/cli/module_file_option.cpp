@@ -22,7 +22,7 @@ void check_not_loaded(const driver_state& state, const named_input& input,
 
 module_file read_modules(const driver_state& state, const named_input& input) {
   const std::string text = read_named_input(input, nul_bytes::kept);
-  if (text.size() <= max_input_size) return read_module_file(text, input.name, state.modules);
+  if (text.size() <= max_input_size) return read_module_file(text, input.name, state.catalogue);
   module_file file;
   file.problems.push_back({1, "file: expected at most " + max_input_size_words()});
   return file;
@@ -43,7 +43,7 @@ void module_file_input(driver_state& state) {
                ": " + problem.message;
     throw input_error{lines};
   }
-  for (auto& module : file.modules) state.modules.loaded.push_back(std::move(module));
+  for (auto& module : file.modules) state.catalogue.modules.push_back(std::move(module));
   if (identity) state.module_files.push_back(*identity);
 }
 

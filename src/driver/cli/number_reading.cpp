@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "catalogue/number_classes.h"
+
 namespace hbpins {
 
 namespace {
@@ -52,8 +54,8 @@ std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint3
 
 std::optional<std::uint32_t> read_module_number(std::string_view text) {
   const std::optional<std::uint32_t> n = read_number_below(text, number_limit);
-  if (!n || (*n >= 700 && *n <= 955)) return n;
-  return *n + 700;
+  if (!n || module_numbers.contains(*n)) return n;
+  return *n + number_base;
 }
 
 }  // namespace hbpins

@@ -21,12 +21,13 @@ number_reading read_number(std::string_view text);
 // it says: nothing for a failed reading or a value of limit or more.
 std::optional<std::uint32_t> read_number_below(std::string_view text, std::uint32_t limit);
 
-// Board and module numbers fit 16 bits, slot numbers and modifications 8.
-inline constexpr std::uint32_t number_limit = 65536;
-inline constexpr std::uint32_t byte_limit = 256;
+// Board and module numbers fit 16 bits, slot numbers and variants 8.
+inline constexpr std::uint32_t number_limit = std::uint32_t{UINT16_MAX} + 1;
+inline constexpr std::uint32_t byte_limit = std::uint32_t{UINT8_MAX} + 1;
 
-// A module number as typed: 700 to 955 as they are, any other number short
-// for 700 more (4 is module 704); nothing for 65536 or more.
+// A module number as typed: the module numbers as they are, any other
+// number short for number_base more (4 is module 704); nothing for 65536
+// or more.
 std::optional<std::uint32_t> read_module_number(std::string_view text);
 
 }  // namespace hbpins

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/text/write_text.h"
 #include "driver/files/output_file.h"
 #include "driver/files/run_failure.h"
 #include "output/report/pin_conflicts.h"
@@ -12,23 +13,18 @@ namespace hbpins {
 
 namespace {
 
-// A conflict looks the same at every output once the modules are placed, so
-// each kind is told once.
-void warn(std::string& text, bool& warned, std::string_view what, const std::string& places) {
-  if (warned || places.empty()) return;
-  text.append("hbpins: warning: ").append(what).append(places) += '\n';
-  warned = true;
+// "hbpins: warning: WHAT PLACES", where there are places.
+void warn(std::string& text, std::string_view what, const std::string& places) {
+  if (!places.empty()) text.append("hbpins: warning: ").append(what).append(places) += '\n';
 }
 
 }  // namespace
 
-void warn_of_conflicts(driver_state& state, const resolved_board& board) {
+void warn_of_conflicts(driver_state& state, const board_pins& pins) {
   std::string text;
-  warn(text, state.locations_warned,
-       "more than one signal on an FPGA location: ", shared_locations(board.uses));
-  warn(text, state.vectors_warned,
-       "vector bits that no signal provides: ", missing_vector_bits(board.list));
-  if (!text.empty()) state.err.write(text.data(), static_cast<std::streamsize>(text.size()));
+  warn(text, "more than one signal on an FPGA location: ", shared_locations(pins.uses));
+  warn(text, "vector bits that no signal provides: ", missing_vector_bits(pins.list));
+  write_text(state.err, text);
 }
 
 void check_not_written(const driver_state& state, const std::string& name) {

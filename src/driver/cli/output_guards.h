@@ -17,9 +17,9 @@ void check_not_written(const driver_state& state, const std::string& name);
 // still in use, and the file is the user's description of them.
 void check_not_module_file(const driver_state& state, const std::string& name);
 
-// Warns of the board's pin conflicts on the error stream, each kind once per
-// run, all in one write.
-void warn_of_conflicts(driver_state& state, const resolved_board& board);
+// Warns of the board's pin conflicts on the error stream, a line for each
+// kind the board has.
+void warn_of_conflicts(driver_state& state, const board_pins& pins);
 
 // Writes the output file through write and remembers it.
 void write_output(driver_state& state, const std::string& name,

@@ -1,7 +1,7 @@
 #include "driver/cli/usage.h"
 
 #include "catalogue/board_catalogue.h"
-#include "catalogue/module_catalogue.h"
+#include "catalogue/module_records.h"
 
 #ifndef HBPINS_VERSION
 #error "the build defines HBPINS_VERSION, the project version"
@@ -11,17 +11,18 @@ namespace hbpins {
 
 namespace {
 
+// The built-in boards and modules only, whatever the run loads.
 void print_board_list(std::ostream& out) {
-  for (std::uint32_t number = 701; number <= 720; ++number)
-    if (find_board(number) != nullptr) out << number << ", ";
+  for (const board_entry& board : builtin_boards) out << board.number << ", ";
 }
 
-// The built-in modules only, whatever -m loads. Module 700 and the
-// general-IO and empty modules are not listed here; the last three are named
-// at the end of the line.
+// The modules with pin tables; those of a meaning of their own are named
+// after them, and 700, the number of the series, not at all.
 void print_module_list(std::ostream& out) {
   for (const module_entry& module : builtin_modules)
-    if (module.number > 700 && module.number <= 900) out << module.number << ", ";
+    if (module.kind == module_kind::pin_tables) out << module.number << ", ";
+  out << empty_slot_number << " for empty, " << test_module_number << " and " << general_io_number
+      << " for general IO (testing)\n";
 }
 
 }  // namespace
@@ -43,8 +44,7 @@ void print_usage(std::ostream& out) {
          "-s[0-7] xxx[-x]\n"
          "   supported QMxx: ";
   print_module_list(out);
-  out << "954 for empty, 953 and 955 for general IO (testing)\n"
-         "\n"
+  out << "\n"
          " -c component declaration section (vhdl) only\n"
          " -t read template, if omitted use HB<hb_nr>_template.vhd in program's directory\n"
          " -o insert the signals in the template and write to a file\n"
@@ -64,8 +64,11 @@ void print_help(std::ostream& out) {
          "[-k <ucf_file>|-]...\n"
          "--help | --version\n"
          "\n"
+         " -c, -t and -o with a name ending in .v or .sv (any case): Verilog instead of\n"
+         "    VHDL; without -t, -o then reads HB<hb_nr>_template.v in program's directory\n"
          " -p write the pin report: CSV (.csv added), JSON for a name ending in .json,\n"
-         "    a picture of the FPGA package for .svg, CSV on standard output for -\n"
+         "    a picture of the FPGA package for .svg, a page of the package, the slot\n"
+         "    connectors and the pin table for .html, CSV on standard output for -\n"
          "    (all messages and listings then go to standard error)\n"
          " -k check a .ucf file against the board: one line per difference (.ucf added),\n"
          "    standard input for -\n"
@@ -85,7 +88,7 @@ void print_help(std::ostream& out) {
          "   4 too many open files\n"
          "   5 access denied, or another failure to open or create a file\n"
          "  10 -k found differences\n"
-         " 100 the VHDL template, a module file or a .ucf file of -k could not be read\n"
+         " 100 the template, a module file or a .ucf file of -k could not be read\n"
          " 101 a file or standard output could not be written\n"
          " 103 the template was used up by an earlier -o (give -t again)\n"
          " 128+n ended by signal n (no temporary file is left behind)\n";

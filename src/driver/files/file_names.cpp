@@ -18,6 +18,12 @@ std::string complete_file_name(std::string_view name, std::string_view extension
   return completed;
 }
 
+std::string directory_part(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? std::string_view()
+                                                     : path.substr(0, slash + 1));
+}
+
 std::string option_file_name(std::string_view typed, std::string_view extension) {
   if (typed.empty()) throw usage_error("No file name specified!");
   return complete_file_name(typed, extension);
@@ -46,7 +52,7 @@ run_failure open_failure(const std::string& name, int error) {
 run_failure read_failure(const std::string& name, int error) {
   std::string what = "cannot read " + name;
   if (error != 0) what += std::string(": ") + std::strerror(error);
-  return {exit_status::template_read, what};
+  return {exit_status::read, what};
 }
 
 }  // namespace hbpins

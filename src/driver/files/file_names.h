@@ -16,6 +16,10 @@ std::string complete_file_name(std::string_view name, std::string_view extension
 // usage error rather than a hidden file named only by its extension.
 std::string option_file_name(std::string_view typed, std::string_view extension);
 
+// The directory part of a path, up to and including its last "/"; empty
+// for a name without one.
+std::string directory_part(std::string_view path);
+
 // The exit status of a failed open or create (errno value).
 exit_status open_error_status(int error);
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <cerrno>
 
+#include "driver/files/file_names.h"
+
 namespace hbpins {
 
 namespace {
@@ -16,8 +18,7 @@ constexpr int most_links = 40;
 // A relative link text is read from the directory that holds the link.
 std::string resolve(const std::string& link, std::string_view text) {
   if (text.starts_with('/')) return std::string(text);
-  const std::size_t slash = link.rfind('/');
-  return (slash == std::string::npos ? std::string() : link.substr(0, slash + 1)).append(text);
+  return directory_part(link).append(text);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ file_identity close_written(open_file& file, const std::string& name) {
   const int descriptor = file.descriptor;
   file.descriptor = -1;
   if (::close(descriptor) != 0) throw write_failure(name, errno);
-  return {info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  return identity_of(info);
 }
 
 // Devices, FIFOs, dangling links, and whatever cannot be replaced safely,
@@ -71,11 +71,6 @@ file_identity write_in_place(const std::string& name, const writer& write,
     if (truncates_file) failure.message += "; the previous content of " + name + " is lost";
     throw;
   }
-}
-
-std::string directory_of(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // What a plain create gives.
@@ -127,7 +122,7 @@ file_identity write_output_file(const std::string& name, const writer& write,
     const open_file check{::open(target.path.c_str(), O_WRONLY | O_CLOEXEC)};
     if (check.descriptor < 0) throw open_failure(name, errno);
   }
-  open_file file{create_temporary(directory_of(target.path))};
+  open_file file{create_temporary(directory_part(target.path))};
   if (file.descriptor < 0) return write_in_place(name, write, target.error == 0);
   const file_identity written = replace_whole(file, target, name, write);
   // The new file takes one name; the old one stays under the others.

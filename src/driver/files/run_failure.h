@@ -15,7 +15,7 @@ enum class exit_status : int {
   too_many_files = 4,      // no descriptor left
   denied = 5,              // access denied, or any other failure to open
   differences = 10,        // a checked UCF file differs from the board
-  template_read = 100,     // a template, UCF file to check or module file could not be read
+  read = 100,              // a template, UCF file to check or module file could not be read
   write = 101,             // an output file or standard output could not be written
   template_used_up = 103,  // an earlier -o read and closed the template
 };
@@ -25,9 +25,6 @@ enum class exit_status : int {
 struct run_failure {
   exit_status status = exit_status::usage;
   std::string message;
-  // The problems of an input file, told line by line on the error stream
-  // already: no message and no usage text follow.
-  bool told = false;
 };
 
 // A file the run reads that is not what it should be: its "FILE:LINE:

@@ -16,11 +16,11 @@ namespace hbpins {
 
 namespace {
 
-std::string directory_part(std::string path) {
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+// The directory part, backslashes read as slashes as in every file name
+// given to hbpins.
+std::string slashed_directory(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return directory_part(path);
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ std::string program_directory(std::string_view program_path) {
   std::array<char, 4096> path{};
   const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
   if (length > 0 && static_cast<std::size_t>(length) < path.size())
-    return directory_part(std::string(path.data(), static_cast<std::size_t>(length)));
-  return directory_part(std::string(program_path));
+    return slashed_directory(std::string(path.data(), static_cast<std::size_t>(length)));
+  return slashed_directory(std::string(program_path));
 }
 
 void open_template(template_file& tmpl, const std::string& name) {
@@ -46,35 +46,32 @@ void open_template(template_file& tmpl, const std::string& name) {
     tmpl.stream.close();
     throw open_failure(name, EISDIR);
   }
-  tmpl.opened.push_back({info.st_dev, info.st_ino, S_ISREG(info.st_mode)});
   tmpl.name = name;
-}
-
-std::optional<file_identity> identity_of(const std::string& name) {
-  struct stat info {};
-  if (::stat(name.c_str(), &info) != 0) return std::nullopt;
-  return file_identity{info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  tmpl.language = language_of_file(name);
+  tmpl.opened.push_back({identity_of(info), tmpl.language});
 }
 
 void close_template(template_file& tmpl) {
   tmpl.stream.close();
 }
 
-std::string default_template_name(std::string_view program_path, unsigned board,
-                                  std::string_view extension) {
-  return program_directory(program_path) + "HB" + std::to_string(board) + "_template" +
-         std::string(extension);
+std::string default_template_name(std::string_view program_path, std::uint32_t board_number,
+                                  hdl_language language) {
+  return program_directory(program_path) + default_template_file_name(board_number, language);
 }
 
 namespace {
 
-// Every board's, not only the chosen one's: a later run may choose another.
-bool is_default_template(std::string_view program_path, const file_identity& file) {
+// The language of the default template that the file is, if it is one:
+// every board's, not only the chosen one's, as a later run may choose
+// another, and in either language.
+std::optional<hdl_language> default_template_language(std::string_view program_path,
+                                                      const file_identity& file) {
   for (const board_entry& board : builtin_boards)
-    for (std::string_view extension : template_extensions)
-      if (identity_of(default_template_name(program_path, board.number, extension)) == file)
-        return true;
-  return false;
+    for (hdl_language language : hdl_languages)
+      if (identity_of(default_template_name(program_path, board.number, language)) == file)
+        return language;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -84,16 +81,22 @@ void check_not_template(const template_file& tmpl, std::string_view program_path
                         const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
-  if (std::find(tmpl.opened.begin(), tmpl.opened.end(), *output) != tmpl.opened.end() ||
-      is_default_template(program_path, *output))
-    throw usage_error("Output file is the VHDL template!");
+  const auto refuse = [](hdl_language language) {
+    throw usage_error("Output file is the " + std::string(language_info(language).name) +
+                      " template!");
+  };
+  for (const opened_template& opened : tmpl.opened)
+    if (opened.file == *output) refuse(opened.language);
+  if (const std::optional<hdl_language> language = default_template_language(program_path, *output))
+    refuse(*language);
 }
 
 void warn_of_missing_markers(const template_file& tmpl, template_markers found, std::ostream& err) {
   if (found.declarations && found.port_map) return;
-  std::string missing = found.declarations ? "" : "\"-- QM_BEGIN\"";
+  const std::string lead(language_info(tmpl.language).marker_lead);
+  std::string missing = found.declarations ? "" : '"' + lead + "_BEGIN\"";
   if (!found.declarations && !found.port_map) missing += " and no ";
-  if (!found.port_map) missing += "\"-- QM_MAP_BEGIN\"";
+  if (!found.port_map) missing += '"' + lead + "_MAP_BEGIN\"";
   err << "hbpins: warning: " + tmpl.name + " has no " + missing + " line\n";
 }
 

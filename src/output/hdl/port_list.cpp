@@ -22,7 +22,7 @@ void append(port_list& list, std::string_view text, const vhdl_port& port, std::
 }
 
 void merge_element(vhdl_port& port, std::string_view base_name, bool is_vector, std::int16_t index,
-                   vhdl_dir mode, std::ostream& messages) {
+                   port_mode mode, std::ostream& messages) {
   if (port.is_vector != is_vector) {
     messages << "Error! " << base_name << " declared once as scalar, once as vector!\n";
   } else if (!is_vector) {
@@ -41,15 +41,17 @@ void merge_element(vhdl_port& port, std::string_view base_name, bool is_vector, 
 void collect_slot(port_list& list, const pin_group& group, std::ostream& messages) {
   const std::string slot = std::to_string(group.slot);
   if (group.kind == group_kind::module)
-    add_port(list, "QM" + std::to_string(group.module) + " on slot " + slot, vhdl_dir::comment,
+    add_port(list, "QM" + std::to_string(group.module) + " on slot " + slot, port_mode::comment,
              messages);
   else if (group.kind == group_kind::empty)
-    add_port(list, "Slot " + slot + " is empty", vhdl_dir::comment, messages);
+    add_port(list, "Slot " + slot + " is empty", port_mode::comment, messages);
   for (const resolved_pin& pin : group.pins)
-    add_signal(list, pin.name, pin.checked, pin.dir->mode, messages);
+    add_checked_port(list, pin.name, pin.checked, pin.io->mode, messages);
 }
 
-// FNV-1a: a few instructions a character for names of a few dozen.
+// The index lives inside the list, twice as many slots as it holds ports,
+// so that a port costs no allocation of its own. FNV-1a: a few instructions
+// a character for names of a few dozen.
 std::size_t name_hash(std::string_view name) {
   std::uint32_t hash = 2166136261u;
   for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
@@ -67,9 +69,9 @@ std::size_t next_slot(const port_list& list, std::size_t slot) {
 
 }  // namespace
 
-void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostream& messages) {
-  if (mode != vhdl_dir::comment) {
-    add_signal(list, text, check_name(text), mode, messages);
+void add_port(port_list& list, std::string_view text, port_mode mode, std::ostream& messages) {
+  if (mode != port_mode::comment) {
+    add_checked_port(list, text, check_name(text), mode, messages);
     return;
   }
   vhdl_port port;
@@ -78,8 +80,8 @@ void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostrea
   append(list, text, port, messages);
 }
 
-void add_signal(port_list& list, std::string_view name, const name_check& check, vhdl_dir mode,
-                std::ostream& messages) {
+void add_checked_port(port_list& list, std::string_view name, const name_check& check,
+                      port_mode mode, std::ostream& messages) {
   if (!check.failure.empty()) {
     report(messages, name, check.failure);
     return;
@@ -102,7 +104,7 @@ void add_signal(port_list& list, std::string_view name, const name_check& check,
 // index.
 void append_port(port_list& list, const vhdl_port& port) {
   list.ports.push_back(port);
-  if (port.mode == vhdl_dir::comment || list.ports.size() > max_ports) return;
+  if (port.mode == port_mode::comment || list.ports.size() > max_ports) return;
   std::size_t slot = first_slot(list, port.name);
   while (list.by_name[slot] != 0) slot = next_slot(list, slot);
   list.by_name[slot] = static_cast<std::uint16_t>(list.ports.size());
@@ -128,7 +130,7 @@ port_list collect_ports(const pin_list& pins, bool with_board_signals, bool with
   port_list list;
   if (with_board_signals)
     for (const resolved_pin& pin : pins.board_signals().pins)
-      add_signal(list, pin.name, pin.checked, pin.dir->mode, messages);
+      add_checked_port(list, pin.name, pin.checked, pin.io->mode, messages);
   if (with_slots)
     for (std::size_t g = 1; g < pins.groups.size(); ++g)
       collect_slot(list, pins.groups[g], messages);

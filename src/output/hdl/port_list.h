@@ -17,7 +17,7 @@ namespace hbpins {
 // One port of the VHDL files, or a line of comment text.
 struct vhdl_port {
   fixed_text<32> name;  // the port name (a vector's base name), or the comment
-  vhdl_dir mode = vhdl_dir::inp;
+  port_mode mode = port_mode::inp;
   std::int16_t low = 0;  // the range of a vector port
   std::int16_t high = 0;
   bool is_vector = false;
@@ -27,12 +27,10 @@ inline constexpr std::size_t max_ports = 256;
 
 // The ports of an assembled board, each where its first signal was met: a
 // scalar per plain signal name, a vector per family of indexed names
-// (QM0_DIN<1> to QM0_DIN<5> make QM0_DIN, 5 down to 1). Ports are looked up
-// by name, comments aside, through by_name: a hash index of entry numbers
-// plus one (0: a free slot), open addressing over twice as many slots as the
-// list holds ports, kept inside the list so that a port costs no allocation
-// of its own. A name held twice (append_port does not check) has a slot for
-// each entry.
+// (QM0_DIN<1> to QM0_DIN<5> make QM0_DIN, 5 down to 1). by_name finds the
+// ports by name, comments aside: entry numbers plus one (0: a free slot),
+// each at the first free slot from its name's hash on. A name held twice
+// (append_port does not check) has a slot for each entry.
 struct port_list {
   std::vector<vhdl_port> ports;
   std::array<std::uint16_t, 2 * max_ports> by_name{};
@@ -56,11 +54,11 @@ collected_ports collect_ports(const pin_list& pins, bool with_board_signals, boo
 // name and becomes a new port, or widens the vector port it is an element of.
 // Every problem is one line on messages and leaves the list unchanged; the
 // list never grows past max_ports.
-void add_port(port_list& list, std::string_view text, vhdl_dir mode, std::ostream& messages);
+void add_port(port_list& list, std::string_view text, port_mode mode, std::ostream& messages);
 
 // The same for a signal name that has been checked already.
-void add_signal(port_list& list, std::string_view name, const name_check& check, vhdl_dir mode,
-                std::ostream& messages);
+void add_checked_port(port_list& list, std::string_view name, const name_check& check,
+                      port_mode mode, std::ostream& messages);
 
 // Appends the port as it is, with no check.
 void append_port(port_list& list, const vhdl_port& port);

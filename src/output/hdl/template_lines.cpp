@@ -20,7 +20,7 @@ constexpr marker markers[] = {
 };
 
 static_assert(std::ranges::all_of(markers, [](const marker& m) {
-  return marker_lead.size() + m.tail.size() <= marker_overlap + 1;
+  return marker_lead_size + m.tail.size() <= marker_overlap + 1;
 }));
 
 const char* find(const char* from, const char* end, char c) {
@@ -30,11 +30,10 @@ const char* find(const char* from, const char* end, char c) {
 
 }  // namespace
 
-line_kind kind_of(std::string_view text) {
+line_kind kind_of(std::string_view text, std::string_view lead) {
   line_kind kind = line_kind::ordinary;
-  for (std::size_t at = text.find(marker_lead); at != text.npos;
-       at = text.find(marker_lead, at + 1)) {
-    const std::string_view after = text.substr(at + marker_lead.size());
+  for (std::size_t at = text.find(lead); at != text.npos; at = text.find(lead, at + 1)) {
+    const std::string_view after = text.substr(at + lead.size());
     for (const marker& m : markers)
       if (after.starts_with(m.tail)) kind = std::max(kind, m.kind);
   }

@@ -5,8 +5,9 @@
 
 namespace hbpins {
 
-// Every marker of a template starts with this.
-inline constexpr std::string_view marker_lead = "-- QM";
+// Every marker of a template starts with a lead of this many characters,
+// the language's comment and " QM": "-- QM" in VHDL, "// QM" in Verilog.
+inline constexpr std::size_t marker_lead_size = 5;
 
 // A block of a template that ends within a marker leaves it whole in the
 // next block when it keeps this many of its last bytes: one fewer than the
@@ -17,8 +18,9 @@ inline constexpr std::size_t marker_overlap = 14;
 // becomes the one latest in this list.
 enum class line_kind { ordinary, dropped, port_map, declarations };
 
-// The kind of a line by the markers that lie whole in text.
-line_kind kind_of(std::string_view text);
+// The kind of a line by the markers, each the lead and its tail, that lie
+// whole in text.
+line_kind kind_of(std::string_view text, std::string_view lead);
 
 // Turns every CRLF and every lone CR of data into LF, in place; returns the
 // new size.

@@ -7,7 +7,6 @@
 
 #include "output/hdl/port_list.h"
 #include "output/hdl/template_lines.h"
-#include "output/hdl/vhdl_writers.h"
 
 namespace hbpins {
 
@@ -15,6 +14,7 @@ namespace {
 
 struct merge_state {
   const collected_ports& ports;
+  const language_entry& language;
   std::istream& tmpl;
   std::ostream& out;
   std::ostream& messages;
@@ -38,11 +38,11 @@ std::size_t read(merge_state& state, char* to, std::size_t size) {
 void write_marker_line(merge_state& state, line_kind kind) {
   if (kind == line_kind::declarations) {
     state.messages << state.ports.messages;
-    write_declarations(state.ports.list, state.out);
+    state.language.write_declarations(state.ports.list, state.out);
     state.found.declarations = true;
   } else if (kind == line_kind::port_map) {
     state.messages << state.ports.messages;
-    write_port_map(state.ports.list, state.out);
+    state.language.write_port_map(state.ports.list, state.out);
     state.found.port_map = true;
   }
 }
@@ -51,12 +51,13 @@ void write_marker_line(merge_state& state, line_kind kind) {
 // write, a marker line is replaced or dropped. The search for the markers'
 // common lead passes over the text once.
 void merge_lf_lines(merge_state& state, std::string_view text) {
+  const std::string_view marker_lead = state.language.marker_lead;
   std::size_t run = 0;  // the first line not yet written
   for (std::size_t from = 0, lead; (lead = text.find(marker_lead, from)) != text.npos;) {
     const std::size_t start = line_start(text, lead);
     const std::size_t end = text.find('\n', lead);
     from = end + 1;
-    const line_kind kind = kind_of(text.substr(lead, end - lead));
+    const line_kind kind = kind_of(text.substr(lead, end - lead), marker_lead);
     if (kind == line_kind::ordinary) continue;
     write(state, text.data() + run, start - run);
     write_marker_line(state, kind);
@@ -114,7 +115,7 @@ void merge_long_line(merge_state& state, std::streamoff start) {
   line_kind kind = line_kind::ordinary;
   for (;;) {
     const std::size_t line_end = first_line_end({data, size});
-    kind = std::max(kind, kind_of({data, line_end}));
+    kind = std::max(kind, kind_of({data, line_end}, state.language.marker_lead));
     end += static_cast<std::streamoff>(line_end);
     // A short read is the template's end.
     if (line_end < size || size < state.capacity) break;
@@ -151,12 +152,18 @@ std::size_t make_room(merge_state& state) {
 
 }  // namespace
 
-template_markers merge_template(const collected_ports& slot_ports, std::istream& tmpl,
-                                std::ostream& out, std::ostream& messages, std::size_t block_size) {
+template_markers merge_template(const collected_ports& slot_ports, hdl_language language,
+                                std::istream& tmpl, std::ostream& out, std::ostream& messages,
+                                std::size_t block_size) {
   block_size = std::max<std::size_t>(block_size, 32);
   // Left uninitialised: a short template touches only the pages it fills.
-  merge_state state{slot_ports, tmpl,       out,
-                    messages,   block_size, std::make_unique_for_overwrite<char[]>(block_size + 1),
+  merge_state state{slot_ports,
+                    language_info(language),
+                    tmpl,
+                    out,
+                    messages,
+                    block_size,
+                    std::make_unique_for_overwrite<char[]>(block_size + 1),
                     {}};
   std::size_t held = 0;  // the start of a line, at the front of the buffer
   bool read_any = false;

@@ -44,7 +44,8 @@ bool is_reserved(std::string_view name) {
   return std::find(reserved_words.begin(), reserved_words.end(), word) != reserved_words.end();
 }
 
-// A letter, then letters, digits and single underscores, not ending in one.
+}  // namespace
+
 bool is_basic_identifier(std::string_view name) {
   if (name.empty() || !is_letter(name.front()) || name.back() == '_') return false;
   for (std::size_t i = 1; i < name.size(); ++i) {
@@ -54,8 +55,6 @@ bool is_basic_identifier(std::string_view name) {
   }
   return !is_reserved(name);
 }
-
-}  // namespace
 
 void append_vhdl_name(std::string& text, std::string_view name) {
   if (is_basic_identifier(name)) {

@@ -10,4 +10,8 @@ namespace hbpins {
 // 711's ACBUS_ ends in an underscore, which a basic identifier may not).
 void append_vhdl_name(std::string& text, std::string_view name);
 
+// A letter, then letters, digits and single underscores, not ending in one,
+// and no reserved word.
+bool is_basic_identifier(std::string_view name);
+
 }  // namespace hbpins

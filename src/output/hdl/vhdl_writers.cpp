@@ -1,10 +1,10 @@
 #include "output/hdl/vhdl_writers.h"
 
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "output/hdl/port_lines.h"
 #include "output/hdl/port_list.h"
 #include "output/hdl/vhdl_names.h"
 
@@ -16,16 +16,7 @@ namespace {
 void append_padded_name(std::string& line, std::string_view name, std::size_t width) {
   const std::size_t start = line.size();
   append_vhdl_name(line, name);
-  const std::size_t length = line.size() - start;
-  line.append(length < width ? width - length : 1, ' ');
-}
-
-// Right-aligned in two columns; a longer number takes the room it needs.
-void append_bound(std::string& line, std::int16_t value) {
-  char digits[8];
-  char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  if (end - digits < 2) line += ' ';
-  line.append(digits, end);
+  pad_from(line, start, width);
 }
 
 void append_comment(std::string& line, const vhdl_port& port) {
@@ -34,7 +25,7 @@ void append_comment(std::string& line, const vhdl_port& port) {
 
 // Every mode text is six characters wide, so the types line up.
 void append_declaration(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 19);
   line += " : ";
@@ -51,7 +42,7 @@ void append_declaration(std::string& line, const vhdl_port& port) {
 }
 
 void append_association(std::string& line, const vhdl_port& port) {
-  if (port.mode == vhdl_dir::comment) return append_comment(line, port);
+  if (port.mode == port_mode::comment) return append_comment(line, port);
   line += "    ";
   append_padded_name(line, port.name, 20);
   line += "=> ";
@@ -59,23 +50,14 @@ void append_association(std::string& line, const vhdl_port& port) {
   line += ",\n";
 }
 
-// The lines made in one text, of max_ports lines at most, and written at
-// once.
-void write_lines(const port_list& list, std::ostream& out,
-                 void (*append_line)(std::string&, const vhdl_port&)) {
-  std::string text;
-  for (const vhdl_port& port : list.ports) append_line(text, port);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
 }  // namespace
 
 void write_declarations(const port_list& list, std::ostream& out) {
-  write_lines(list, out, append_declaration);
+  write_port_lines(list, out, append_declaration);
 }
 
 void write_port_map(const port_list& list, std::ostream& out) {
-  write_lines(list, out, append_association);
+  write_port_lines(list, out, append_association);
 }
 
 }  // namespace hbpins

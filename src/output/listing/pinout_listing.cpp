@@ -4,12 +4,11 @@
 #include <string_view>
 
 #include "catalogue/direction_table.h"
+#include "catalogue/text/write_text.h"
 
 namespace hbpins {
 
 namespace {
-
-constexpr int connector_pins = 36;
 
 // What one connector pin shows: the signal, and its direction and electrical
 // standard as the module sees them.
@@ -25,14 +24,16 @@ constexpr pin_texts unused_pin = {"-", "-", "NC"};
 
 // An unconnected row shows "-" in place of its name "NC".
 pin_texts signal_texts(const qm_pin_row_type& row) {
-  const direction_entry& dir = direction_info(row.dir);
+  const direction_entry& io = direction_info(row.dir);
   const std::string_view label = row.dir == direction::nc ? "-" : row.name.view();
-  return {label, dir.listing_direction, dir.listing_standard};
+  return {label, io.listing_direction, io.listing_standard};
 }
 
+// The pins before the connector positions carry +5V, those after them
+// ground.
 pin_texts connector_pin_texts(const module_pin_table& table, int pin) {
-  if (pin <= 2) return power_pin;
-  if (pin >= connector_pins - 1) return ground_pin;
+  if (pin < first_position) return power_pin;
+  if (pin > last_position) return ground_pin;
   const int row = pin - table.first_position;
   if (row < 0 || row >= static_cast<int>(table.rows.size())) return unused_pin;
   return signal_texts(table.rows[static_cast<std::size_t>(row)]);
@@ -94,13 +95,13 @@ void append_two_column_line(std::string& lines, int even_pin, const pin_texts& e
   lines.push_back('\n');
 }
 
-std::string pin_lines(const module_pin_table& table, table_format layout) {
+std::string pin_lines(const module_pin_table& table, table_format format) {
   std::string lines;
-  if (layout == table_format::text1c) {
+  if (format == table_format::text1c) {
     lines.reserve(connector_pins * 31);
     for (int pin = 1; pin <= connector_pins; ++pin)
       append_one_column_line(lines, pin, connector_pin_texts(table, pin));
-  } else if (layout == table_format::text2c) {
+  } else if (format == table_format::text2c) {
     lines.reserve(connector_pins / 2 * 68);
     for (int pin = 2; pin <= connector_pins; pin += 2)
       append_two_column_line(lines, pin, connector_pin_texts(table, pin),
@@ -109,19 +110,14 @@ std::string pin_lines(const module_pin_table& table, table_format layout) {
   return lines;
 }
 
-void print_pin_rows(std::ostream& out, const module_pin_table& table, table_format layout) {
-  const std::string lines = pin_lines(table, layout);
-  out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
-}
-
 }  // namespace
 
-void print_module_pinout(std::ostream& out, const module_entry& module, table_format layout) {
+void print_module_pinout(std::ostream& out, const module_entry& module, table_format format) {
   out << "QM" << module.number << " pin table (direction shown for the QM board!)\n";
   const std::span<const module_pin_table> variants = module.variants;
   for (std::size_t variant = 0; variant < variants.size(); ++variant) {
     if (variants.size() > 1) out << "modification " << variant + 1 << '\n';
-    print_pin_rows(out, variants[variant], layout);
+    write_text(out, pin_lines(variants[variant], format));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/text/write_text.h"
 #include "output/report/report_labels.h"
 #include "output/report/svg_text.h"
 
@@ -35,7 +36,10 @@ struct slot_colour {
 constexpr slot_colour slot_colours[] = {
     {"#332288", "#FFFFFF"}, {"#DDCC77", "#000000"}, {"#117733", "#FFFFFF"}, {"#88CCEE", "#000000"},
     {"#882255", "#FFFFFF"}, {"#44AA99", "#000000"}, {"#999933", "#000000"}, {"#AA4499", "#FFFFFF"}};
-constexpr std::string_view slot_digits = "01234567";
+// A colour and a digit for every slot a board may have.
+static_assert(std::size(slot_colours) == max_slots);
+constexpr std::string_view slot_digits = "0123456789";
+static_assert(slot_digits.size() >= max_slots);
 constexpr pin_look board_look = {"#555555", "#000000", 1, "B", "#FFFFFF"};
 constexpr pin_look shared_look = {"#EE0000", "#000000", 3, "!", "#FFFFFF"};
 constexpr pin_look free_look = {"none", "#A0A0A0", 1, "", ""};
@@ -74,8 +78,8 @@ void append_package(std::string& svg, const svg_shape& s, std::string_view corne
 
 pin_look group_look(const pin_group& group) {
   if (group.kind == group_kind::board_signals) return board_look;
-  const slot_colour& colour = slot_colours[group.slot % std::size(slot_colours)];
-  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot % slot_digits.size(), 1),
+  const slot_colour& colour = slot_colours[group.slot];
+  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1),
           colour.mark};
 }
 
@@ -134,8 +138,8 @@ void append_pin_title(picture& pic, std::span<const signal_on_pin> signals) {
       svg += ", position ";
       append_number(svg, pin->position);
     }
-    svg.append("; ").append(mode_name(pin->dir->mode)).append(", ").append(pin->dir->standard);
-    if (!pin->dir->pull.empty()) svg.append(", pull-").append(pin->dir->pull);
+    svg.append("; ").append(mode_name(pin->io->mode)).append(", ").append(pin->io->standard);
+    if (!pin->io->pull.empty()) svg.append(", pull-").append(pin->io->pull);
   }
 }
 
@@ -351,7 +355,7 @@ std::size_t package_pins(const package_shape& package) {
 // The XML declaration, the <svg> element sized to the drawing, a white page,
 // and the heading naming the board and the package.
 std::string heading(const picture& pic) {
-  const std::string board = "HB" + std::to_string(pic.pins.board);
+  const std::string board = board_name(pic.pins.board_number);
   std::string head =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"";
@@ -381,8 +385,8 @@ void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostr
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
   draw_legend(pic);
   const std::string head = heading(pic);
-  out.write(head.data(), static_cast<std::streamsize>(head.size()));
-  out.write(pic.body.data(), static_cast<std::streamsize>(pic.body.size()));
+  write_text(out, head);
+  write_text(out, pic.body);
   out << "</svg>\n";
 }
 

@@ -1,12 +1,14 @@
 #include "output/report/pin_report.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "catalogue/text/csv_fields.h"
+#include "catalogue/text/escaped_text.h"
+#include "catalogue/text/write_text.h"
 #include "output/hdl/vhdl_names.h"
 #include "output/report/report_labels.h"
 
@@ -67,33 +69,10 @@ void for_each_row(const pin_list& pins, const pin_uses& uses, Write write_row) {
     texts.slot = group.kind == group_kind::board_signals ? "" : std::to_string(group.slot);
     for (const resolved_pin& pin : group.pins) {
       write_row(report_row{texts.slot, texts.label, position_text(texts, group, pin), pin.name,
-                           pin.location, mode_name(pin.dir->mode), pin.dir->standard, pin.dir->pull,
+                           pin.location, mode_name(pin.io->mode), pin.io->standard, pin.io->pull,
                            port_text(texts, pin), other_signals(texts, uses, pin)});
     }
   }
-}
-
-void write_text(std::ostream& out, const std::string& text) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
-// Quoted, with its quotes doubled, where it holds a comma, a quote or a
-// line end.
-bool needs_csv_quotes(char c) {
-  return c == ',' || c == '"' || c == '\r' || c == '\n';
-}
-
-void append_csv_field(std::string& text, std::string_view field) {
-  if (std::none_of(field.begin(), field.end(), needs_csv_quotes)) {
-    text += field;
-    return;
-  }
-  text += '"';
-  for (char c : field) {
-    if (c == '"') text += '"';
-    text += c;
-  }
-  text += '"';
 }
 
 bool needs_json_escape(char c) {
@@ -108,16 +87,9 @@ void append_json_escape(std::string& text, char c) {
     (text += "\\u00") += {hex[(c >> 4) & 0xf], hex[c & 0xf]};
 }
 
-// Runs of plain characters are copied whole.
 void append_json_string(std::string& text, std::string_view field) {
   text += '"';
-  for (auto c = field.begin(); c != field.end(); ++c) {
-    const auto plain = std::find_if(c, field.end(), needs_json_escape);
-    text.append(c, plain);
-    if (plain == field.end()) break;
-    c = plain;
-    append_json_escape(text, *c);
-  }
+  append_escaped(text, field, needs_json_escape, append_json_escape);
   text += '"';
 }
 
@@ -132,8 +104,6 @@ void append_json_value(std::string& text, std::size_t column, std::string_view f
 
 }  // namespace
 
-// The report is made in one text, a few dozen KiB at most, and written at
-// once.
 void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   std::string text;
   for (std::string_view column : columns) text.append(column) += ',';
@@ -150,7 +120,7 @@ void write_csv_report(const pin_list& pins, const pin_uses& uses, std::ostream& 
 
 // One object per line, a comma after every one but the last.
 void write_json_report(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
-  std::string text = "{\"board\": " + std::to_string(pins.board) + ", \"pins\": [";
+  std::string text = "{\"board\": " + std::to_string(pins.board_number) + ", \"pins\": [";
   bool first = true;
   for_each_row(pins, uses, [&](const report_row& row) {
     text += first ? "\n{\"" : ",\n{\"";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "catalogue/text/escaped_text.h"
+
 namespace hbpins {
 
 namespace {
@@ -47,16 +49,10 @@ void append_shape(std::string& svg, const svg_shape& s) {
   append_attribute(svg, "height", s.height);
 }
 
-// Runs of plain characters are copied whole.
 void append_xml_text(std::string& svg, std::string_view text) {
-  const auto is_special = [](char c) { return !xml_escape(c).empty(); };
-  for (auto c = text.begin(); c != text.end(); ++c) {
-    const auto plain = std::find_if(c, text.end(), is_special);
-    svg.append(c, plain);
-    if (plain == text.end()) break;
-    c = plain;
-    svg += xml_escape(*c);
-  }
+  append_escaped(
+      svg, text, [](char c) { return !xml_escape(c).empty(); },
+      [](std::string& to, char c) { to += xml_escape(c); });
 }
 
 void append_number(std::string& svg, int value) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/text/ascii_case.h"
+#include "catalogue/text/message_text.h"
 #include "output/ucf/ucf_reader.h"
 
 namespace hbpins {
@@ -156,10 +157,6 @@ void tell(check_report& report, difference_kind kind, std::size_t line, std::str
   ++report.counts[kind];
 }
 
-std::string quoted(std::string_view text) {
-  return '"' + std::string(text) + '"';
-}
-
 std::string pull_words(std::string_view pull) {
   return pull.empty() ? "no pull" : std::string(pull_keyword(pull));
 }
@@ -186,16 +183,16 @@ void compare_location(check_report& report, const board_nets& nets, const net_st
 
 void compare_standard(check_report& report, const net_statement& statement,
                       std::string_view standard, const resolved_pin& pin) {
-  if (equal_in_any_case(standard, pin.dir->standard)) return;
+  if (equal_in_any_case(standard, pin.io->standard)) return;
   tell(report, differing, statement.line, pin.name,
-       "IOSTANDARD " + std::string(standard) + ", the board has " + std::string(pin.dir->standard));
+       "IOSTANDARD " + std::string(standard) + ", the board has " + std::string(pin.io->standard));
 }
 
 void compare_pull(check_report& report, const net_statement& statement, std::string_view pull,
                   const resolved_pin& pin) {
-  if (pull == pin.dir->pull) return;
+  if (pull == pin.io->pull) return;
   tell(report, differing, statement.line, pin.name,
-       pull_words(pull) + ", the board has " + pull_words(pin.dir->pull));
+       pull_words(pull) + ", the board has " + pull_words(pin.io->pull));
 }
 
 void compare_constraint(check_report& report, const board_nets& nets,
@@ -221,9 +218,9 @@ void compare_net(check_report& report, const board_nets& nets, const net_stateme
     for_each_constraint(statement, [&](const ucf_constraint& c) {
       if (c.kind == kind) compare_constraint(report, nets, statement, c, pin);
     });
-  if (pull_left_out && !pin.dir->pull.empty())
+  if (pull_left_out && !pin.io->pull.empty())
     tell(report, differing, statement.line, pin.name,
-         "no pull, the board has " + pull_words(pin.dir->pull));
+         "no pull, the board has " + pull_words(pin.io->pull));
 }
 
 // A constraint as a message shows it: LOC "N20", IOSTANDARD LVTTL, PULLUP.

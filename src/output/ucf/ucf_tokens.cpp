@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "catalogue/text/ascii_case.h"
+#include "catalogue/text/message_text.h"
 #include "output/ucf/ucf_format.h"
 
 namespace hbpins {
@@ -125,7 +126,7 @@ bool is_value(const ucf_token& t) {
 }
 
 std::string shown(const ucf_token& t) {
-  return '"' + std::string(t.text) + '"';
+  return quoted(t.text);
 }
 
 }  // namespace hbpins

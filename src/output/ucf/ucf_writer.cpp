@@ -2,23 +2,34 @@
 
 #include <string>
 
+#include "catalogue/text/write_text.h"
 #include "output/ucf/ucf_format.h"
 
 namespace hbpins {
 
 namespace {
 
+// A name of up to 31 characters is followed by blanks up to column 39,
+// where LOC stands; a longer one by one blank.
+constexpr std::size_t name_column = 32;
+
+// The locations after the board's prefix are at most max_location_length
+// characters, as the board check makes sure: the column holds the longest
+// and a blank.
+constexpr std::size_t location_column = max_location_length + 1;
+
+std::size_t blanks_after(std::size_t length, std::size_t column) {
+  return length < column ? column - length : 1;
+}
+
 // NET "name"<blanks> LOC = "P181"<blanks>| IOSTANDARD = LVTTL | PULLUP ;
-// The blanks put LOC in column 39 for names up to 31 characters (a longer
-// one gets one blank) and the bar after a location field of five
-// characters, the location prefix not counted.
 void append_constraint(std::string& text, const resolved_pin& pin, std::size_t prefix_length) {
   text.append("NET \"").append(pin.name) += '"';
-  text.append(pin.name.size() < 32 ? 32 - pin.name.size() : 1, ' ');
+  text.append(blanks_after(pin.name.size(), name_column), ' ');
   text.append(" LOC = \"").append(pin.location) += '"';
-  text.append(5 - (pin.location.size() - prefix_length), ' ');
-  text.append("| IOSTANDARD = ").append(pin.dir->standard);
-  if (!pin.dir->pull.empty()) text.append(" | ").append(pull_keyword(pin.dir->pull));
+  text.append(blanks_after(pin.location.size() - prefix_length, location_column), ' ');
+  text.append("| IOSTANDARD = ").append(pin.io->standard);
+  if (!pin.io->pull.empty()) text.append(" | ").append(pull_keyword(pin.io->pull));
   text += " ;\n";
 }
 
@@ -47,9 +58,8 @@ void append_timing(std::string& text, std::string_view clock_net) {
 
 }  // namespace
 
-// The file is made in one text, a few dozen KiB at most, and written at once.
 void write_ucf(const pin_list& pins, std::ostream& out) {
-  std::string text = "# HB" + std::to_string(pins.board) + '\n';
+  std::string text = "# " + board_name(pins.board_number) + '\n';
   const std::size_t prefix_length = pins.location_prefix.size();
   for (const pin_group& group : pins.groups) {
     append_heading(text, group);
@@ -57,7 +67,7 @@ void write_ucf(const pin_list& pins, std::ostream& out) {
   }
   const std::vector<resolved_pin>& board_signals = pins.board_signals().pins;
   append_timing(text, board_signals.empty() ? std::string_view() : board_signals.front().name);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  write_text(out, text);
 }
 
 }  // namespace hbpins

@@ -1,0 +1,2 @@
+//QM_BEGIN
+// QM_MAP_BEGIN
