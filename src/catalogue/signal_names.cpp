@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
 
 namespace hbpins {
@@ -69,6 +70,8 @@ bracket_scan scan_brackets(std::string_view text) {
   return scan;
 }
 
+static_assert(vector_bits.last == std::numeric_limits<std::int16_t>::max());
+
 std::optional<std::int16_t> parse_index(std::string_view text) {
   std::int16_t value = 0;
   const char* end = text.data() + text.size();
@@ -121,6 +124,8 @@ std::string_view module_signal_name_fault(std::string_view name) {
       !std::all_of(digits.begin(), digits.end(), is_digit))
     return signal_name_expected;
   if (digits.size() > 1 && digits.front() == '0') return bit_without_leading_zeros_expected;
+  static const std::string bit_range_expected =
+      "bit: expected a number from " + range_text(vector_bits) + ", found ";
   if (!parse_index(digits)) return bit_range_expected;
   return {};
 }

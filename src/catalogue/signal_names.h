@@ -57,7 +57,6 @@ inline constexpr std::string_view signal_name_expected =
     "found ";
 inline constexpr std::string_view bit_without_leading_zeros_expected =
     "bit: expected a number without leading zeros, found ";
-inline constexpr std::string_view bit_range_expected =
-    "bit: expected a number from 0 to 32767, found ";
+
 
 }  // namespace hbpins

@@ -40,7 +40,10 @@ std::uint32_t number_in(field_reader& row, std::string_view column, std::string_
 
 std::uint8_t variant(field_reader& row, std::string_view text) {
   if (text.empty()) return 0;
-  return static_cast<std::uint8_t>(number_in(row, "variant", text, {0, 1}, "0 or 1").value_or(0));
+  const std::string expected =
+      std::to_string(module_variants.first) + " or " + std::to_string(module_variants.last);
+  return static_cast<std::uint8_t>(
+      number_in(row, "variant", text, module_variants, expected).value_or(0));
 }
 
 // Whether the name is one is for the module check to say; a longer name
