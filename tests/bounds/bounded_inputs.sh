@@ -13,7 +13,8 @@
 # endless text; -k of 16 MiB of the shortest statements and of one
 # statement of 16 MiB; -m of 16 MiB of
 # empty lines, of "," lines, of one row of commas, of one quoted field of
-# doubled quotes, of rows that are each a fault, and of an endless text.
+# doubled quotes, of a header that names a column again and again, of rows
+# that are each a fault, and of an endless text.
 # No case asserts a time.
 set -uo pipefail
 hbpins=$(realpath "$1")
@@ -33,6 +34,7 @@ yes ',' | head -c $mib16 > comma-lines.csv
 yes ',' | tr -d '\n' | head -c $mib16 > one-row.csv
 (echo 'module,position,signal,direction'; yes 'x') | head -c $mib16 > fault-rows.csv
 { printf '"'; yes '""' | tr -d '\n' | head -c $((mib16 - 2)); printf '"'; } > quotes.csv
+{ yes 'module,' | tr -d '\n' | head -c $((mib16 - 40)); echo position,signal,direction; } > header.csv
 yes 'NET a LOC=b' | head -n $((mib16 / 12)) > statements.ucf
 { printf 'NET HB710_I_CLK100 '; yes '|LOC=A1|LOC=b' | tr -d '\n' | head -c $((mib16 / 13 * 13 - 26)); } > statement.ucf
 
@@ -79,6 +81,8 @@ run "-m 16 MiB of ',' lines" 1 "comma-lines.csv:1: $no_header" : -m comma-lines
 run "-m one row of 16 M commas" 1 "one-row.csv:1: $no_header" : -m one-row
 run "-m one field of 8 M doubled quotes" 1 \
   "quotes.csv:1: ${no_header%no header}no module, position, signal, direction" : -m quotes
+run "-m a header naming a column 2 M times" 1 \
+  "header.csv:1: header: expected each column once, found module twice" : -m header
 run "-m 16 MiB of faulty rows" 1 \
   "fault-rows.csv:2: row: expected 4 fields as the header has, found 1" : -m fault-rows
 run "-m a FIFO of endless text" 1 "rows.csv:1: file: expected at most 16 MiB" \

@@ -91,17 +91,28 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// "no position, direction": the needed columns a header does not name.
+std::string missing_columns(const column_map& columns) {
+  std::string missing;
+  for (std::size_t c = 0; c < module_file_column_count; ++c)
+    if (module_file_columns[c].required && columns[c] == absent)
+      missing.append(missing.empty() ? "no " : ", ").append(module_file_columns[c].name);
+  return missing;
+}
+
 // The header: the first record that is not blank. The fields of each
-// column, or nothing with the header's problems told.
+// column, or nothing with the header's problems told; a column named more
+// than once is told once.
 std::optional<column_map> read_header(file_reader& reader, record_shape& header) {
   column_map columns;
   std::vector<std::string> twice;
   const auto name_column = [&](std::size_t f, std::string_view text) {
     for (std::size_t c = 0; c < module_file_column_count; ++c) {
       if (!equal_in_any_case(trimmed(text), module_file_columns[c].name)) continue;
-      if (columns[c] != absent)
-        twice.push_back("header: expected each column once, found " +
-                        std::string(module_file_columns[c].name) + " twice");
+      const std::string again = "header: expected each column once, found " +
+                                std::string(module_file_columns[c].name) + " twice";
+      if (columns[c] != absent && std::find(twice.begin(), twice.end(), again) == twice.end())
+        twice.push_back(again);
       columns[c] = f;
     }
   };
@@ -118,10 +129,7 @@ std::optional<column_map> read_header(file_reader& reader, record_shape& header)
     return std::nullopt;
   }
   for (std::string& problem : twice) reader.report(header.line, std::move(problem));
-  std::string missing;
-  for (std::size_t c = 0; c < module_file_column_count; ++c)
-    if (module_file_columns[c].required && columns[c] == absent)
-      missing.append(missing.empty() ? "no " : ", ").append(module_file_columns[c].name);
+  const std::string missing = missing_columns(columns);
   if (!missing.empty())
     reader.report(header.line,
                   std::string(needed_columns_intro) + needed_columns() + ", found " + missing);
