@@ -76,7 +76,7 @@ std::string read_standard_input(const std::string& name, nul_bytes nul) {
 std::optional<file_identity> standard_input_identity() {
   struct stat info {};
   if (::fstat(STDIN_FILENO, &info) != 0) return std::nullopt;
-  return file_identity{info.st_dev, info.st_ino, S_ISREG(info.st_mode)};
+  return identity_of(info);
 }
 
 }  // namespace hbpins

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/files/template_file.h"
+#include "driver/files/file_identity.h"
 
 namespace hbpins {
 
