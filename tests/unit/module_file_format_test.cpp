@@ -35,50 +35,5 @@ TEST(ModuleFileFormat, EveryModuleDirectionReadsBack) {
   }
 }
 
-TEST(ModuleFileFormat, WordsInAnyCase) {
-  EXPECT_EQ(direction_word("INOUT"), "inout");
-  EXPECT_EQ(standard_word("lvds_25"), "LVDS_25");
-  EXPECT_EQ(direction_word("input"), "");
-  EXPECT_EQ(standard_word(""), "");
-  EXPECT_FALSE(direction_of_words("inout", "LVDS_25").has_value());
-  EXPECT_EQ(direction_word_list(), "in, out or inout");
-  EXPECT_EQ(standard_word_list(), "LVTTL or LVDS_25");
-  EXPECT_EQ(default_standard, "LVTTL");
-}
-
-// The header -x writes names every column once, the required ones among
-// them, in the order the rows give their fields.
-TEST(ModuleFileFormat, HeaderNamesEveryColumn) {
-  EXPECT_EQ(module_file_header(), "module,variant,position,signal,direction,standard");
-}
-
-TEST(ModuleFileFormat, Numbers) {
-  struct number_case {
-    std::string_view text;
-    std::optional<std::uint32_t> value;
-    bool leading_zero;
-  };
-  const number_case cases[] = {
-      {"0", 0, false},
-      {"7", 7, false},
-      {"760", 760, false},
-      {"00", 0, true},
-      {"03", 3, true},
-      {"0760", 760, true},
-      {"999999999", 999999999, false},
-      {"1000000000", std::nullopt, false},
-      {"", std::nullopt, false},
-      {"+7", std::nullopt, false},
-      {"7 ", std::nullopt, false},
-      {"0x7", std::nullopt, false},
-      {"3.0", std::nullopt, false},
-  };
-  for (const number_case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(decimal_number(c.text), c.value);
-    EXPECT_EQ(has_leading_zero(c.text), c.leading_zero);
-  }
-}
-
 }  // namespace
 }  // namespace hbpins
