@@ -22,6 +22,11 @@ _hbpins_files() {
   compopt -o filenames
 }
 
+# "-" for standard input, where the word typed so far may begin it.
+_hbpins_standard_input() {
+  [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+}
+
 _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
@@ -40,8 +45,13 @@ _hbpins() {
       mapfile -t COMPREPLY < <(compgen -W "$modules" -- "$cur")
       return
       ;;
-    -u | -k)
+    -u)
       _hbpins_files '*.[uU][cC][fF]'
+      return
+      ;;
+    -k)
+      _hbpins_files '*.[uU][cC][fF]'
+      _hbpins_standard_input
       return
       ;;
     -c | -t | -o)
@@ -51,6 +61,7 @@ _hbpins() {
       ;;
     -m)
       _hbpins_files '*.[cC][sS][vV]'
+      _hbpins_standard_input
       return
       ;;
     -p)
