@@ -29,6 +29,11 @@ _hbpins_board_numbers() {
     c && $c ~ /^[0-9]+$/ && !seen[$c]++ { print $c }' "$1" 2> /dev/null
 }
 
+# "-" for standard input, where the word typed so far may begin it.
+_hbpins_standard_input() {
+  [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+}
+
 _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
@@ -54,8 +59,13 @@ _hbpins() {
       mapfile -t COMPREPLY < <(compgen -W "$modules" -- "$cur")
       return
       ;;
-    -u | -k)
+    -u)
       _hbpins_files '*.[uU][cC][fF]'
+      return
+      ;;
+    -k)
+      _hbpins_files '*.[uU][cC][fF]'
+      _hbpins_standard_input
       return
       ;;
     -c | -t | -o)
@@ -65,6 +75,7 @@ _hbpins() {
       ;;
     -m | -b)
       _hbpins_files '*.[cC][sS][vV]'
+      _hbpins_standard_input
       return
       ;;
     -p)

@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   for (const configuration& board : configurations()) {
     std::ostringstream file, report;
     write_ucf(board.pins, file);
-    const ucf_reading reading = read_ucf(file.view());
-    if (reading.error || check_ucf(board.pins, board.uses, reading.nets, "own.ucf", report) != 0)
+    const ucf_check check = check_ucf(board.pins, board.uses, file.view(), "own.ucf", report);
+    if (check.error || check.differences != 0)
       fail("hbpins' own UCF file does not check clean", report.view());
   }
   return 0;
@@ -78,22 +78,33 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const ucf_reading reading = read_ucf(text);
-  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-  if (reading.error &&
-      (reading.error->line < 1 || reading.error->line > lines || reading.error->message.empty()))
-    fail("a fault without its line", text);
-  for (const net_statement& net : reading.nets)
+  // LF, CRLF and a lone CR each end a line.
+  std::size_t lines = 1;
+  for (std::size_t k = 0; k < text.size(); ++k)
+    if (text[k] == '\n' || (text[k] == '\r' && (k + 1 == text.size() || text[k + 1] != '\n')))
+      ++lines;
+  const std::optional<ucf_read_error> error = read_ucf(text, [&](const net_statement& net) {
+    std::size_t constraints = 0;
+    for_each_constraint(net, [&](const ucf_constraint& constraint) {
+      ++constraints;
+      if (constraint.kind != constraint_kind::pull && !within(constraint.value, text))
+        fail("a constraint outside the text", text);
+    });
     if (net.line < 1 || net.line > lines || net.name.empty() || !within(net.name, text) ||
-        (net.location && !within(*net.location, text)))
+        constraints == 0)
       fail("a statement outside the text", text);
+  });
+  if (error && (error->line < 1 || error->line > lines || error->message.empty()))
+    fail("a fault without its line", text);
   std::ostringstream report;
   const configuration& board = configurations()[data[0] % configurations().size()];
-  const std::size_t differences = check_ucf(board.pins, board.uses, reading.nets, "f.ucf", report);
+  const ucf_check check = check_ucf(board.pins, board.uses, text, "f.ucf", report);
   const std::string_view written = report.view();
-  if (static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n')) !=
-          differences + 1 ||
-      !written.ends_with("\n"))
+  if (check.error.has_value() != error.has_value() || (error && !written.empty()))
+    fail("a check that reads the text otherwise", text);
+  if (!error && (static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n')) !=
+                     check.differences + 1 ||
+                 !written.ends_with("\n")))
     fail("not one line per difference and a summary", written);
   return 0;
 }

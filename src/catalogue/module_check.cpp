@@ -33,13 +33,26 @@ struct variant_check {
   }
 };
 
+// With its "QMn_" prefix a module's name is a VHDL port as it stands, and
+// the UCF file names the same net: no two underscores in a row and none at
+// the end, which would make the port an extended identifier.
+bool is_plain_with_prefix(std::string_view name) {
+  const std::string_view port = name.substr(0, name.find('<'));
+  return port.find("__") == std::string_view::npos && !port.ends_with('_');
+}
+
 void check_row_name(const variant_check& check, int position, const qm_pin_row_type& row,
                     signal_families& families) {
   const std::string_view name = row.name.view();
+  const std::string_view fault = module_signal_name_fault(name);
   if (name == "NC") {
     check.report(position, "signal: expected a name other than NC, which marks no signal");
-  } else if (!is_module_signal_name(name)) {
-    check.report(position, std::string(signal_name_expected) + quoted(name));
+  } else if (!fault.empty()) {
+    check.report(position, std::string(fault) + quoted(name));
+  } else if (!is_plain_with_prefix(name)) {
+    check.report(
+        position,
+        "signal: expected no two underscores in a row and none at the end, found " + quoted(name));
   } else if (std::string problem =
                  add_signal(families, name, row.dir, "position " + std::to_string(position));
              !problem.empty()) {

@@ -18,7 +18,8 @@ struct module_problem {
 // Every problem of a module, variant by variant, in position order: the
 // tables within positions 3 to 34; module directions only; "NC" on the
 // unconnected rows and on no other; names as is_module_signal_name takes
-// them, each once per variant, a vector's bits of one direction; each LVDS
+// them that stay plain VHDL names with a "QMn_" prefix (no "__", no "_" at
+// the end), each once per variant, a vector's bits of one direction; each LVDS
 // pair with its p half on an odd position and its n half on the next, both
 // of one direction; rows in variant 0 wherever variant 1 has some.
 std::vector<module_problem> check_module(const module_entry& module);

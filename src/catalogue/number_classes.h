@@ -42,6 +42,12 @@ inline constexpr std::uint16_t general_io_number = 955;
 static_assert(loadable_module_numbers.last < test_module_number &&
               general_io_number == module_numbers.last);
 
+// A module has one build variant or two; a module file numbers them.
+inline constexpr number_range module_variants = {0, 1};
+
+// The bit of a vector a name gives, as in DATA<5>: a signed 16-bit index.
+inline constexpr number_range vector_bits = {0, 32767};
+
 // Every slot connector has 36 pins: 1 and 2 carry +5V, 35 and 36 ground, and
 // the 32 signal pins 3 to 34 are the connector positions that all per-slot
 // tables are indexed by.

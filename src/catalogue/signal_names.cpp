@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
 
 namespace hbpins {
@@ -69,6 +70,8 @@ bracket_scan scan_brackets(std::string_view text) {
   return scan;
 }
 
+static_assert(vector_bits.last == std::numeric_limits<std::int16_t>::max());
+
 std::optional<std::int16_t> parse_index(std::string_view text) {
   std::int16_t value = 0;
   const char* end = text.data() + text.size();
@@ -110,17 +113,25 @@ std::optional<vector_bit> vector_bit_of(std::string_view name) {
   return vector_bit_of(name, check_name(name));
 }
 
-bool is_module_signal_name(std::string_view name) {
-  if (name.empty() || !is_letter(name.front())) return false;
+std::string_view module_signal_name_fault(std::string_view name) {
+  if (name.empty() || !is_letter(name.front())) return signal_name_expected;
   const std::size_t open = name.find('<');
   const std::string_view word = name.substr(0, open);
-  if (!std::all_of(word.begin(), word.end(), is_word_character)) return false;
-  if (open == std::string_view::npos) return true;
-  if (!name.ends_with('>')) return false;
+  if (!std::all_of(word.begin(), word.end(), is_word_character)) return signal_name_expected;
+  if (open == std::string_view::npos) return {};
   const std::string_view digits = name.substr(open + 1, name.size() - open - 2);
-  const bool leading_zero = digits.size() > 1 && digits.front() == '0';
-  return !leading_zero && std::all_of(digits.begin(), digits.end(), is_digit) &&
-         parse_index(digits).has_value();
+  if (!name.ends_with('>') || digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), is_digit))
+    return signal_name_expected;
+  if (digits.size() > 1 && digits.front() == '0') return bit_without_leading_zeros_expected;
+  static const std::string bit_range_expected =
+      "bit: expected a number from " + range_text(vector_bits) + ", found ";
+  if (!parse_index(digits)) return bit_range_expected;
+  return {};
+}
+
+bool is_module_signal_name(std::string_view name) {
+  return module_signal_name_fault(name).empty();
 }
 
 }  // namespace hbpins

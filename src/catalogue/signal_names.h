@@ -50,8 +50,13 @@ std::optional<vector_bit> vector_bit_of(std::string_view name, const name_check&
 // and underscores, and optionally a vector bit "<k>" with k written in
 // decimal without leading zeros, within the signed 16-bit range.
 bool is_module_signal_name(std::string_view name);
+// Why a name is none: a message up to "found "; empty for a good name.
+std::string_view module_signal_name_fault(std::string_view name);
 inline constexpr std::string_view signal_name_expected =
     "signal: expected a letter, then letters, digits and underscores, and an optional bit <k>, "
     "found ";
+inline constexpr std::string_view bit_without_leading_zeros_expected =
+    "bit: expected a number without leading zeros, found ";
+
 
 }  // namespace hbpins

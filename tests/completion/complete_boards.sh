@@ -48,5 +48,5 @@ expect "-b ./carrier -b small.csv -d" "$(completes -b ./carrier -b small.csv -d 
   "$boards 712 713 714"
 expect "-b missing -d" "$(completes -b missing -d '')" "$boards"
 expect "-b carrier HB712" "$(completes -b carrier HB712)" "HB712"
-expect "-b" "$(completes -b '')" "carrier.csv other.CSV small.csv sub"
+expect "-b" "$(completes -b '')" "carrier.csv other.CSV small.csv sub -"
 exit $failed

@@ -17,7 +17,6 @@
 #include "catalogue/board_file/board_file_writer.h"
 #include "catalogue/direction_table.h"
 #include "catalogue/package_pins.h"
-#include "catalogue/text/csv_header.h"
 
 namespace hbpins {
 namespace {
@@ -158,39 +157,6 @@ TEST(BoardFile, EveryPackageReadsBackFromItsText) {
   }
   fields[package_column] = "bga22X22";
   EXPECT_EQ(package_text(read_row(fields)->package), "BGA22x22");
-}
-
-// The header of both the module file and the board file: columns by name in
-// any case and any order, others notes; each problem of a header at once.
-TEST(BoardFile, HeadersNameTheirColumns) {
-  constexpr std::string_view columns[] = {"board", "slot", "signal", "pull"};
-  constexpr std::size_t needed[] = {0, 2};
-  const struct {
-    std::vector<std::string> header;
-    std::vector<std::size_t> fields;  // of each column; empty where refused
-    std::vector<std::string> problems;
-  } cases[] = {
-      {{"board", "slot", "signal", "pull"}, {0, 1, 2, 3}, {}},
-      {{"Notes", "SIGNAL", "", "Board"}, {3, absent_column, 1, absent_column}, {}},
-      {{"pull", "signal", "x", "pull", "slot", "Slot"},
-       {},
-       {"header: expected each column once, found pull twice",
-        "header: expected each column once, found slot twice",
-        "header: expected the columns board and signal, found no board"}},
-      {{" board", "signals"},
-       {},
-       {"header: expected the columns board and signal, found no "
-        "board, signal"}},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> problems;
-    const auto fields = read_csv_header({1, c.header, {}}, columns, needed, problems);
-    EXPECT_EQ(fields.value_or(std::vector<std::size_t>{}), c.fields) << c.header[0];
-    EXPECT_EQ(problems, c.problems) << c.header[0];
-  }
-  std::vector<std::string> problems;
-  EXPECT_FALSE(read_csv_header({1, {}, "quote: expected"}, columns, needed, problems));
-  EXPECT_EQ(problems, std::vector<std::string>{"quote: expected"});
 }
 
 }  // namespace

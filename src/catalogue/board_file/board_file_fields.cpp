@@ -24,7 +24,7 @@ struct field_reader {
     good = false;
   }
   void fail(board_file_column column, std::string_view expected) {
-    fail(std::string(board_file_columns[column]) + ": expected " + std::string(expected) +
+    fail(std::string(board_file_columns[column].name) + ": expected " + std::string(expected) +
          ", found " + quoted(fields[column]));
   }
 };
@@ -55,7 +55,7 @@ std::optional<board_row_kind> row_kind(field_reader& row) {
     const auto filled = std::find_if(fields.columns.begin(), end,
                                      [&row](board_file_column c) { return !row[c].empty(); });
     if (filled == end) continue;
-    found.append(found.empty() ? "" : " and ").append(board_file_columns[*filled]);
+    found.append(found.empty() ? "" : " and ").append(board_file_columns[*filled].name);
     kind = fields.kind;
     ++kinds;
   }
@@ -66,10 +66,19 @@ std::optional<board_row_kind> row_kind(field_reader& row) {
 
 // A number of the range, or 0 with the problem added.
 std::uint32_t number_in(field_reader& row, board_file_column column, number_range range) {
-  const std::optional<std::uint32_t> number = decimal_field(row[column]);
-  if (number && range.contains(*number)) return *number;
-  row.fail(column, "a number from " + range_text(range));
+  const std::optional<std::uint32_t> number = decimal_number(row[column]);
+  if (has_leading_zero(row[column]))
+    row.fail(column, "a number without leading zeros");
+  else if (!number || !range.contains(*number))
+    row.fail(column, "a number from " + range_text(range));
+  else
+    return *number;
   return 0;
+}
+
+// The digits of a package's size, without leading zeros.
+std::optional<std::uint32_t> size_number(std::string_view text) {
+  return has_leading_zero(text) ? std::nullopt : decimal_number(text);
 }
 
 // "QFP208": a quad flat pack and its pin count; "BGA26x26": a ball grid and
@@ -79,15 +88,15 @@ std::optional<package_shape> package_of(std::string_view text) {
   const std::string_view kind = std::string_view(word).substr(0, 3);
   const std::string_view size = std::string_view(word).substr(kind.size());
   if (kind == "QFP") {
-    const std::optional<std::uint32_t> pins = decimal_field(size);
+    const std::optional<std::uint32_t> pins = size_number(size);
     if (!pins || *pins % 4 != 0 || !quad_flat_pins.contains(*pins)) return std::nullopt;
     const auto side = static_cast<std::uint8_t>(*pins / 4);
     return package_shape{package_layout::quad_flat, side, side};
   }
   const std::size_t by = size.find('X');
   if (kind != "BGA" || by == std::string_view::npos) return std::nullopt;
-  const std::optional<std::uint32_t> rows = decimal_field(size.substr(0, by));
-  const std::optional<std::uint32_t> columns = decimal_field(size.substr(by + 1));
+  const std::optional<std::uint32_t> rows = size_number(size.substr(0, by));
+  const std::optional<std::uint32_t> columns = size_number(size.substr(by + 1));
   if (!rows || !columns || !grid_sides.contains(*rows) || !grid_sides.contains(*columns))
     return std::nullopt;
   return package_shape{package_layout::ball_grid, static_cast<std::uint8_t>(*rows),

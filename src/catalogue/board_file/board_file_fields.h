@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/board_catalogue.h"
+#include "catalogue/text/csv_table.h"
 
 namespace hbpins {
 
@@ -27,9 +28,20 @@ enum board_file_column : std::size_t {
   pull_column,
   board_file_column_count
 };
-inline constexpr std::array<std::string_view, board_file_column_count> board_file_columns = {
-    "board",  "package",  "prefix",    "slot",     "position",
-    "signal", "location", "direction", "standard", "pull"};
+// A file without a required column is refused; an empty prefix is none, an
+// empty standard LVTTL, an empty pull none.
+inline constexpr std::array<column_entry, board_file_column_count> board_file_columns = {{
+    {"board", true},
+    {"package", true},
+    {"prefix", false},
+    {"slot", true},
+    {"position", true},
+    {"signal", true},
+    {"location", true},
+    {"direction", true},
+    {"standard", false},
+    {"pull", false},
+}};
 
 // What a row describes: the board itself (its package and location
 // prefix), one connector position of a slot, or one of its own signals.

@@ -6,17 +6,11 @@
 
 #include "catalogue/board_check.h"
 #include "catalogue/board_file/board_file_fields.h"
-#include "catalogue/text/csv_header.h"
+#include "catalogue/text/csv_table.h"
 
 namespace hbpins {
 
 namespace {
-
-using column_map = std::vector<std::size_t>;  // the field of each column
-
-constexpr std::size_t needed_columns[] = {board_column,    package_column, slot_column,
-                                          position_column, signal_column,  location_column,
-                                          direction_column};
 
 // The rows of one board as they are read, with their lines.
 struct board_rows {
@@ -34,13 +28,11 @@ struct board_rows {
 struct file_reader {
   const std::string& file_name;
   const run_catalogue& known;
-  std::vector<board_file_problem> problems;
-  std::vector<board_rows> boards;
-  std::set<std::uint16_t> refused;  // taken numbers, told once each
+  csv_table table;
+  std::vector<board_rows> boards{};
+  std::set<std::uint16_t> refused{};  // taken numbers, told once each
 
-  void report(std::size_t line, std::string message) {
-    problems.push_back({line, std::move(message)});
-  }
+  void report(std::size_t line, std::string message) { table.report(line, std::move(message)); }
 };
 
 // A number that a built-in board or an earlier file has is refused once,
@@ -105,22 +97,13 @@ void add_row(file_reader& reader, const board_file_row& row, std::size_t line) {
   }
 }
 
-void read_row(file_reader& reader, const column_map& columns, std::size_t field_count,
-              const csv_record& record) {
-  if (!record.problem.empty()) return reader.report(record.line, record.problem);
-  if (is_blank(record)) return;
-  if (record.fields.size() != field_count) {
-    return reader.report(record.line, "row: expected " + std::to_string(field_count) +
-                                          " fields as the header has, found " +
-                                          std::to_string(record.fields.size()));
-  }
+void read_row(file_reader& reader, table_row texts, std::size_t line) {
   std::array<std::string_view, board_file_column_count> fields;
-  for (std::size_t c = 0; c < fields.size(); ++c)
-    if (columns[c] != absent_column) fields[c] = record.fields[columns[c]];
+  for (std::size_t c = 0; c < fields.size(); ++c) fields[c] = texts[c];
   std::vector<std::string> problems;
   const std::optional<board_file_row> row = read_board_file_row(fields, problems);
-  for (std::string& problem : problems) reader.report(record.line, std::move(problem));
-  if (row) add_row(reader, *row, record.line);
+  for (std::string& problem : problems) reader.report(line, std::move(problem));
+  if (row) add_row(reader, *row, line);
 }
 
 // The slots from 0 to the highest with a row; each needs rows of its own.
@@ -167,27 +150,14 @@ std::unique_ptr<const loaded_board> build_board(file_reader& reader, const board
 board_file read_board_file(std::string_view text, const std::string& file_name,
                            const run_catalogue& known) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's UTF-8 mark
-  const std::vector<csv_record> records = read_csv(text);
-  file_reader reader{file_name, known, {}, {}, {}};
+  file_reader reader{file_name, known, csv_table(text)};
   board_file file;
-  const auto header = std::find_if_not(records.begin(), records.end(), is_blank);
-  if (header == records.end()) {
-    file.problems.push_back(
-        {1, needed_columns_expected(board_file_columns, needed_columns) + "no header"});
-    return file;
-  }
-  std::vector<std::string> header_problems;
-  const std::optional<column_map> columns =
-      read_csv_header(*header, board_file_columns, needed_columns, header_problems);
-  for (std::string& problem : header_problems) reader.report(header->line, std::move(problem));
-  if (columns) {
-    for (auto record = header + 1; record != records.end(); ++record)
-      read_row(reader, *columns, header->fields.size(), *record);
+  const auto row = [&reader](table_row fields, std::size_t line) {
+    read_row(reader, fields, line);
+  };
+  if (read_table(reader.table, board_file_columns, row) && !told_in_part(reader.table))
     for (const board_rows& rows : reader.boards) file.boards.push_back(build_board(reader, rows));
-  }
-  file.problems = std::move(reader.problems);
-  std::stable_sort(file.problems.begin(), file.problems.end(),
-                   [](const auto& a, const auto& b) { return a.line < b.line; });
+  file.problems = problems_in_line_order(reader.table);
   if (!file.problems.empty()) file.boards.clear();
   return file;
 }

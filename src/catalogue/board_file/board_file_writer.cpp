@@ -57,7 +57,7 @@ void append_signals(std::string& text, const board_entry& board) {
 
 void write_board_file(std::ostream& out, const board_entry& board) {
   board_file_fields row;
-  for (std::size_t c = 0; c < row.size(); ++c) row[c] = board_file_columns[c];
+  for (std::size_t c = 0; c < row.size(); ++c) row[c] = board_file_columns[c].name;
   std::string text;
   append_row(text, row);
   row = row_of(board);

@@ -1,9 +1,6 @@
 #include "catalogue/module_file/module_file_fields.h"
 
-#include <algorithm>
-
 #include "catalogue/text/ascii_case.h"
-#include "catalogue/text/decimal_field.h"
 #include "catalogue/text/message_text.h"
 
 namespace hbpins {
@@ -20,21 +17,33 @@ struct field_reader {
   }
 };
 
-// A number of the range, or 0 with the problem added.
-std::uint32_t number_in(field_reader& row, std::string_view column, number_range range,
-                        std::string_view text) {
-  const std::optional<std::uint32_t> number = decimal_field(text);
-  if (number && range.contains(*number)) return *number;
-  row.fail(std::string(column) + ": expected a number from " + range_text(range) + ", found " +
-           quoted(text));
-  return 0;
+// A number of the range, or nothing with the field's problem added; the
+// range as `expected` gives it.
+std::optional<std::uint32_t> number_in(field_reader& row, std::string_view column,
+                                       std::string_view text, number_range range,
+                                       const std::string& expected) {
+  const std::optional<std::uint32_t> number = decimal_number(text);
+  if (has_leading_zero(text))
+    row.fail(std::string(column) + ": expected a number without leading zeros, found " +
+             quoted(text));
+  else if (!number || !range.contains(*number))
+    row.fail(std::string(column) + ": expected " + expected + ", found " + quoted(text));
+  else
+    return number;
+  return std::nullopt;
+}
+
+std::uint32_t number_in(field_reader& row, std::string_view column, std::string_view text,
+                        number_range range) {
+  return number_in(row, column, text, range, "a number from " + range_text(range)).value_or(0);
 }
 
 std::uint8_t variant(field_reader& row, std::string_view text) {
-  if (text.empty() || text == "0") return 0;
-  if (text == "1") return 1;
-  row.fail("variant: expected 0 or 1, found " + quoted(text));
-  return 0;
+  if (text.empty()) return 0;
+  const std::string expected =
+      std::to_string(module_variants.first) + " or " + std::to_string(module_variants.last);
+  return static_cast<std::uint8_t>(
+      number_in(row, "variant", text, module_variants, expected).value_or(0));
 }
 
 // Whether the name is one is for the module check to say; a longer name
@@ -46,28 +55,24 @@ fixed_text<max_module_name_length> signal_name(field_reader& row, std::string_vi
   return text;
 }
 
-// The direction of a row's signal, by its direction word and its standard.
-// An LVDS signal is the p half of its pair on an odd position, the n half
-// on an even one.
-direction signal_direction(field_reader& row, std::string_view mode, std::string_view standard,
-                           int at) {
-  constexpr std::string_view modes[] = {"in", "out", "inout"};
-  constexpr direction single_ended[] = {direction::se_in, direction::se_out, direction::se_bidir};
-  constexpr direction lvds[2][2] = {{direction::lvds_in_n, direction::lvds_in_p},
-                                    {direction::lvds_out_n, direction::lvds_out_p}};
-  const std::size_t m = static_cast<std::size_t>(
-      std::find_if(std::begin(modes), std::end(modes),
-                   [mode](std::string_view word) { return equal_in_any_case(mode, word); }) -
-      std::begin(modes));
-  const bool is_lvds = equal_in_any_case(standard, "LVDS_25");
-  if (m == std::size(modes))
-    row.fail("direction: expected in, out or inout, found " + quoted(mode));
-  if (!is_lvds && !standard.empty() && !equal_in_any_case(standard, "LVTTL"))
-    row.fail("standard: expected LVTTL or LVDS_25, found " + quoted(standard));
-  if (is_lvds && m == 2)
-    row.fail("standard: expected LVTTL with direction inout, found " + quoted(standard));
+// The direction of a row's signal, by its direction word and its standard,
+// and its position for the half of an LVDS pair.
+direction signal_direction(field_reader& row, std::string_view written_direction,
+                           std::string_view written_standard, int at) {
+  if (written_standard.empty()) written_standard = default_standard;
+  const std::string_view word = direction_word(written_direction);
+  const std::string_view standard = standard_word(written_standard);
+  if (word.empty())
+    row.fail("direction: expected " + direction_word_list() + ", found " +
+             quoted(written_direction));
+  if (standard.empty())
+    row.fail("standard: expected " + standard_word_list() + ", found " + quoted(written_standard));
+  const std::optional<module_file_direction> entry = direction_of_words(word, standard);
+  if (!word.empty() && !standard.empty() && !entry)
+    row.fail("standard: expected " + std::string(default_standard) + " with direction " +
+             std::string(word) + ", found " + quoted(written_standard));
   if (!row.good) return direction::nc;
-  return is_lvds ? lvds[m][at % 2] : single_ended[m];
+  return at % 2 == 1 ? entry->on_odd : entry->on_even;
 }
 
 }  // namespace
@@ -78,10 +83,10 @@ std::optional<module_file_row> read_module_file_row(
   field_reader row{problems};
   module_file_row read;
   read.module = static_cast<std::uint16_t>(
-      number_in(row, "module", loadable_module_numbers, fields[module_column]));
+      number_in(row, "module", fields[module_column], loadable_module_numbers));
   read.variant = variant(row, fields[variant_column]);
   read.position = static_cast<std::uint8_t>(
-      number_in(row, "position", connector_positions, fields[position_column]));
+      number_in(row, "position", fields[position_column], connector_positions));
   read.pin.name = signal_name(row, fields[signal_column]);
   read.pin.dir =
       signal_direction(row, fields[direction_column], fields[standard_column], read.position);

@@ -8,22 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/module_file/module_file_format.h"
 #include "catalogue/module_records.h"
 
 namespace hbpins {
-
-// The columns a module file's header names.
-enum module_file_column : std::size_t {
-  module_column,
-  variant_column,
-  position_column,
-  signal_column,
-  direction_column,
-  standard_column,
-  module_file_column_count
-};
-inline constexpr std::array<std::string_view, module_file_column_count> module_file_columns = {
-    "module", "variant", "position", "signal", "direction", "standard"};
 
 // One row of a module file: a signal of a module's variant on a position.
 struct module_file_row {

@@ -4,93 +4,120 @@ namespace hbpins {
 
 namespace {
 
-struct csv_cursor {
-  std::string_view text;
-  std::size_t at = 0;
-  std::size_t line = 1;
+bool done(const csv_reader& r) {
+  return r.at >= r.text.size();
+}
 
-  bool done() const { return at >= text.size(); }
-  char peek() const { return text[at]; }
-  bool at_line_end() const { return !done() && (peek() == '\n' || peek() == '\r'); }
-  // Passes one line end: LF, CRLF or a lone CR.
-  void take_line_end() {
-    if (peek() == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-    ++at;
-    ++line;
+bool at_line_end(const csv_reader& r) {
+  return !done(r) && (r.text[r.at] == '\n' || r.text[r.at] == '\r');
+}
+
+// Passes one line end: LF, CRLF or a lone CR.
+void take_line_end(csv_reader& r) {
+  if (r.text[r.at] == '\r' && r.at + 1 < r.text.size() && r.text[r.at + 1] == '\n') ++r.at;
+  ++r.at;
+  ++r.line;
+}
+
+void skip_line(csv_reader& r) {
+  while (!done(r) && !at_line_end(r)) ++r.at;
+  if (!done(r)) take_line_end(r);
+}
+
+void unquote(std::string_view quoted, csv_field& field) {
+  field.unquoted.clear();
+  field.unquoted.reserve(quoted.size());
+  for (std::size_t k = 0; k < quoted.size(); ++k) {
+    field.unquoted += quoted[k];
+    if (quoted[k] == '"') ++k;  // the second quote of a pair
   }
-  void skip_line() {
-    while (!done() && !at_line_end()) ++at;
-    if (!done()) take_line_end();
-  }
-};
+  field.text = field.unquoted;
+}
 
 // From after the opening quote to after the closing one, line ends kept as
 // they are; false at the end of the text.
-bool read_quoted(csv_cursor& cursor, std::string& field) {
-  while (!cursor.done()) {
-    if (cursor.peek() == '"') {
-      ++cursor.at;
-      if (cursor.done() || cursor.peek() != '"') return true;
-    } else if (cursor.at_line_end()) {
-      const std::size_t start = cursor.at;
-      cursor.take_line_end();
-      field.append(cursor.text.substr(start, cursor.at - start));
-      continue;
+bool read_quoted(csv_reader& r, csv_field& field) {
+  const std::size_t start = r.at;
+  bool doubled = false;
+  while (!done(r)) {
+    if (at_line_end(r)) {
+      take_line_end(r);
+    } else if (r.text[r.at] != '"') {
+      ++r.at;
+    } else if (r.at + 1 < r.text.size() && r.text[r.at + 1] == '"') {
+      doubled = true;
+      r.at += 2;
+    } else {
+      field.text = r.text.substr(start, r.at++ - start);
+      if (doubled) unquote(field.text, field);
+      return true;
     }
-    field.push_back(cursor.peek());  // a doubled quote gives one
-    ++cursor.at;
   }
   return false;
 }
 
-// One field and what ends it; false where the quotes are wrong, with the
-// problem in the record.
-bool read_field(csv_cursor& cursor, csv_record& record) {
-  std::string& field = record.fields.emplace_back();
-  if (!cursor.done() && cursor.peek() == '"') {
-    ++cursor.at;
-    if (!read_quoted(cursor, field)) {
-      record.problem = "quote: expected a closing quote before the end of the file";
-      return false;
-    }
-    if (!cursor.done() && cursor.peek() != ',' && !cursor.at_line_end()) {
-      record.problem = "quote: expected a comma or a line end after a closing quote";
-      return false;
-    }
-    return true;
-  }
-  while (!cursor.done() && cursor.peek() != ',' && !cursor.at_line_end()) {
-    if (cursor.peek() == '"') {
-      record.problem = "quote: expected quotes only around a whole field";
-      return false;
-    }
-    field.push_back(cursor.peek());
-    ++cursor.at;
-  }
+bool fail(csv_reader& r, csv_field& field, std::string_view problem) {
+  field.problem = problem;
+  field.ends_record = true;
+  r.in_record = false;
+  skip_line(r);
   return true;
 }
 
-csv_record read_record(csv_cursor& cursor) {
-  csv_record record;
-  record.line = cursor.line;
-  while (read_field(cursor, record)) {
-    if (cursor.done()) return record;
-    if (cursor.at_line_end()) {
-      cursor.take_line_end();
-      return record;
-    }
-    ++cursor.at;  // the comma
-  }
-  cursor.skip_line();
-  return record;
+bool read_bare(csv_reader& r, csv_field& field) {
+  const std::size_t start = r.at;
+  for (; !done(r) && r.text[r.at] != ',' && !at_line_end(r); ++r.at)
+    if (r.text[r.at] == '"') return false;
+  field.text = r.text.substr(start, r.at - start);
+  return true;
+}
+
+// After a field: a comma goes on to the next field of the record; a line
+// end or the end of the text ends the record.
+void end_field(csv_reader& r, csv_field& field) {
+  r.in_record = !done(r) && r.text[r.at] == ',';
+  field.ends_record = !r.in_record;
+  if (r.in_record)
+    ++r.at;
+  else if (!done(r))
+    take_line_end(r);
 }
 
 }  // namespace
 
+bool read_field(csv_reader& r, csv_field& field) {
+  if (done(r) && !r.in_record) return false;
+  if (!r.in_record) r.record_line = r.line;
+  field.record_line = r.record_line;
+  field.text = {};
+  field.problem.clear();
+  if (!done(r) && r.text[r.at] == '"') {
+    ++r.at;
+    if (!read_quoted(r, field))
+      return fail(r, field, "quote: expected a closing quote before the end of the file");
+    if (!done(r) && r.text[r.at] != ',' && !at_line_end(r))
+      return fail(r, field, "quote: expected a comma or a line end after a closing quote");
+  } else if (!read_bare(r, field)) {
+    return fail(r, field, "quote: expected quotes only around a whole field");
+  }
+  end_field(r, field);
+  return true;
+}
+
 std::vector<csv_record> read_csv(std::string_view text) {
   std::vector<csv_record> records;
-  csv_cursor cursor{text};
-  while (!cursor.done()) records.push_back(read_record(cursor));
+  csv_reader reader{text};
+  csv_field field;
+  bool starts = true;
+  while (read_field(reader, field)) {
+    if (starts) records.push_back({field.record_line, {}, {}});
+    csv_record& record = records.back();
+    if (field.problem.empty())
+      record.fields.emplace_back(field.text);
+    else
+      record.problem = field.problem;
+    starts = field.ends_record;
+  }
   return records;
 }
 

@@ -90,8 +90,8 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   try {
     while (state.index < state.args.size()) {
       const std::string a = upper_cased(state.args[state.index]);
-      const argument_class c = classify_argument(state.args[state.index], a,
-                                                 has_board(state.config), state.listing_module_files);
+      const argument_class c = classify_argument(
+          state.args[state.index], a, has_board(state.config), state.listing_module_files);
       argument_step(state, c, a);
       if (c.ends_run) {
         if (c.role == argument_role::listing || c.role == argument_role::board_export)

@@ -3,34 +3,21 @@
 
 #include "catalogue/module_file/module_file_reader.h"
 #include "driver/cli/driver_branches.h"
-#include "driver/cli/file_problems.h"
-#include "driver/files/file_names.h"
-#include "driver/files/input_file.h"
-#include "driver/files/run_failure.h"
+#include "driver/cli/loaded_files.h"
 
 namespace hbpins {
 
-namespace {
-
-// No module file comes near this: 253 modules of two full variants and
-// notes take a few MiB.
-constexpr std::size_t max_module_file_size = std::size_t{16} << 20;
-
-}  // namespace
-
 void module_file_input(driver_state& state) {
-  const std::string name = option_file_name(option_value(state), ".csv");
-  if (state.verbose) state.out << "Read modules from " << name << '\n';
-  const std::string text = read_input_file(name, max_module_file_size);
-  module_file file;
-  if (text.size() > max_module_file_size)
-    file.problems.push_back({1, "file: expected at most 16 MiB"});
-  else
-    file = read_module_file(text, name, state.catalogue);
-  if (!file.problems.empty()) throw refused_file(name, file.problems);
+  const named_input input = input_named(state, option_value(state), ".csv");
+  if (state.verbose) state.out << "Read modules from " << input.name << '\n';
+  const std::optional<file_identity> identity = identity_of(input);
+  check_not_loaded(state.module_files, input, identity);
+  module_file file = read_loaded_file<module_file>(input, [&](std::string_view text) {
+    return read_module_file(text, input.name, state.catalogue);
+  });
+  if (!file.problems.empty()) throw refused_file(input.name, file.problems);
   for (auto& module : file.modules) state.catalogue.modules.push_back(std::move(module));
-  if (const std::optional<file_identity> read = identity_of(name))
-    state.module_files.push_back(*read);
+  if (identity) state.module_files.push_back(*identity);
 }
 
 }  // namespace hbpins

@@ -12,6 +12,7 @@
 #include "catalogue/run_catalogue.h"
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/driver_branches.h"
+#include "driver/cli/input_names.h"
 #include "driver/cli/output_guards.h"
 #include "driver/files/file_names.h"
 #include "driver/files/input_file.h"
@@ -24,7 +25,6 @@
 #include "output/report/pin_page.h"
 #include "output/report/pin_report.h"
 #include "output/ucf/ucf_check.h"
-#include "output/ucf/ucf_reader.h"
 #include "output/ucf/ucf_writer.h"
 
 namespace hbpins {
@@ -37,12 +37,14 @@ struct output_context {
   board_pins& pins;
   const std::string& name;
   driver_state& state;
+  bool standard_input = false;  // -k -: the name stands for standard input
 };
 
 enum class destination {
   file,
   file_or_stdout,  // "-" writes to standard output
-  messages,        // no file: the option reports on the message stream
+  messages,        // no file: the option reads its file ("-" standard input) and reports on the
+                   // message stream
 };
 
 }  // namespace
@@ -164,15 +166,18 @@ void write_report_file(const output_context& context, std::ostream& out) {
       return form.write(context.pins.list, context.pins.uses, out);
 }
 
-// -k: the named UCF file against the board; nothing is written.
+// -k: the named UCF file against the board; nothing is written. A NUL byte
+// ends the text: no text file holds one.
 void check_ucf_file(const output_context& context, std::ostream& out) {
-  const std::string text = read_input_file(context.name);
-  const ucf_reading reading = read_ucf(text);
-  if (reading.error)
-    throw input_error{context.name + ':' + std::to_string(reading.error->line) + ": " +
-                      reading.error->message};
-  if (check_ucf(context.pins.list, context.pins.uses, reading.nets, context.name, out) > 0)
-    context.state.differences_found = true;
+  const std::string& name = context.name;
+  const std::string text =
+      read_named_input({name, context.standard_input}, nul_bytes::end_the_text);
+  if (text.size() > max_input_size)
+    throw input_error{name + ": more than " + max_input_size_words() + ", too long for a UCF file"};
+  const ucf_check check = check_ucf(context.pins.list, context.pins.uses, text, name, out);
+  if (check.error)
+    throw input_error{name + ':' + std::to_string(check.error->line) + ": " + check.error->message};
+  if (check.differences > 0) context.state.differences_found = true;
 }
 
 constexpr output_option output_options[] = {
@@ -250,8 +255,11 @@ void output_argument(driver_state& state, const output_option& option, std::stri
   const std::string_view typed = takes_value ? option_value(state) : state.args[state.index];
   if (option.needs_board && !has_board(state.config)) throw usage_error("HB type not specified!");
   const bool to_stdout = option.goes_to == destination::file_or_stdout && typed == "-";
-  const std::string name =
-      to_stdout ? std::string(typed) : option_file_name(typed, option.extension);
+  const named_input file =
+      option.goes_to == destination::messages
+          ? input_named(state, typed, option.extension)
+          : named_input{to_stdout ? std::string(typed) : option_file_name(typed, option.extension)};
+  const std::string& name = file.name;
   const bool to_file = option.goes_to != destination::messages && !to_stdout;
   if (option.prepare != nullptr) option.prepare(state, name);
   if (state.verbose) state.out << verbose_text(option, name) << name << '\n';
@@ -262,7 +270,9 @@ void output_argument(driver_state& state, const output_option& option, std::stri
   }
   if (option.check != nullptr) option.check(state, name);
   board_pins& pins = resolved_pins(state);
-  const auto write = [&](std::ostream& out) { option.write({pins, name, state}, out); };
+  const auto write = [&](std::ostream& out) {
+    option.write({pins, name, state, file.standard_input}, out);
+  };
   if (to_file)
     write_output(state, name, write);
   else

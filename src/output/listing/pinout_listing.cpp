@@ -58,9 +58,16 @@ void append_pin_number(std::string& line, int pin, std::size_t width) {
       line, pin < 10 ? std::string_view(digits + 1, 1) : std::string_view(digits, 2), width);
 }
 
+// A name in a field of 15 that ends where its column ends; a longer one
+// keeps a blank before it, apart from the column to its left.
+void append_label_right_aligned(std::string& line, std::string_view label) {
+  line.push_back(' ');
+  append_right_aligned(line, label, 14);
+}
+
 void append_one_column_line(std::string& lines, int pin, const pin_texts& texts) {
   append_pin_number(lines, pin, 2);
-  append_right_aligned(lines, texts.label, 15);
+  append_label_right_aligned(lines, texts.label);
   append_right_aligned(lines, texts.direction_word, 6);
   append_right_aligned(lines, texts.standard_word, 7);
   lines.push_back('\n');
@@ -72,7 +79,7 @@ void append_two_column_line(std::string& lines, int even_pin, const pin_texts& e
                             const pin_texts& odd) {
   append_right_aligned(lines, even.standard_word, 7);
   append_right_aligned(lines, even.direction_word, 6);
-  append_right_aligned(lines, even.label, 15);
+  append_label_right_aligned(lines, even.label);
   append_pin_number(lines, even_pin, 3);
   lines.append("   ");
   append_pin_number(lines, even_pin - 1, 2);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "catalogue/text/write_text.h"
-#include "output/ucf/ucf_check.h"
+#include "output/ucf/ucf_format.h"
 
 namespace hbpins {
 
@@ -29,8 +29,7 @@ void append_constraint(std::string& text, const resolved_pin& pin, std::size_t p
   text.append(" LOC = \"").append(pin.location) += '"';
   text.append(blanks_after(pin.location.size() - prefix_length, location_column), ' ');
   text.append("| IOSTANDARD = ").append(pin.io->standard);
-  for (const pull_constraint& pull : pull_constraints)
-    if (pin.io->pull == pull.pull) text.append(" | ").append(pull.keyword);
+  if (!pin.io->pull.empty()) text.append(" | ").append(pull_keyword(pin.io->pull));
   text += " ;\n";
 }
 
