@@ -23,6 +23,7 @@ struct board_rows {
   std::array<position_array<std::size_t>, max_slots> lines{};  // 0 where there is no row
   std::vector<pin_type> signals;
   std::vector<std::size_t> signal_lines;
+  std::size_t excess_line = 0;  // of the first signal past the most a board has
 };
 
 struct file_reader {
@@ -83,6 +84,21 @@ void add_connector_row(file_reader& reader, board_rows& board, const board_file_
   board.wirings[row.slot][row.position] = row.pin.loc;
 }
 
+// Rows past the most signals a board has are not kept: the file is refused
+// at the first of them, and a file of millions takes no memory for them.
+void add_signal_row(file_reader& reader, board_rows& board, const board_file_row& row,
+                    std::size_t line) {
+  const std::size_t most = static_cast<std::size_t>(board_signal_counts.last);
+  if (board.signals.size() == most && board.excess_line == 0) {
+    board.excess_line = line;
+    reader.report(line, "signal: expected " + range_text(board_signal_counts) +
+                            " board signals, found more from this row on");
+  }
+  if (board.signals.size() == most) return;
+  board.signals.push_back(row.pin);
+  board.signal_lines.push_back(line);
+}
+
 void add_row(file_reader& reader, const board_file_row& row, std::size_t line) {
   if (!is_free(reader, row.board, line)) return;
   board_rows& board = rows_of(reader, row.board, line);
@@ -92,8 +108,7 @@ void add_row(file_reader& reader, const board_file_row& row, std::size_t line) {
     case board_row_kind::connector:
       return add_connector_row(reader, board, row, line);
     case board_row_kind::signal:
-      board.signals.push_back(row.pin);
-      board.signal_lines.push_back(line);
+      return add_signal_row(reader, board, row, line);
   }
 }
 
