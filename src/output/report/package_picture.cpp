@@ -83,8 +83,7 @@ void append_package(std::string& svg, const svg_shape& s, std::string_view corne
 pin_look group_look(const pin_group& group) {
   if (group.kind == group_kind::board_signals) return board_look;
   const slot_colour& colour = slot_colours[group.slot];
-  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1),
-          colour.mark};
+  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1), colour.mark};
 }
 
 // A shape, with its id where it has one, in a look, its mark centred on x
