@@ -53,8 +53,8 @@ bool names_what_it_expects(const std::string& message) {
   constexpr std::string_view fields[] = {"header", "quote", "row", "file"};
   const std::string_view word = std::string_view(message).substr(0, message.find_first_of(": "));
   return std::find(std::begin(fields), std::end(fields), word) != std::end(fields) ||
-         std::find(board_file_columns.begin(), board_file_columns.end(), word) !=
-             board_file_columns.end();
+         std::any_of(board_file_columns.begin(), board_file_columns.end(),
+                     [word](const column_entry& column) { return column.name == word; });
 }
 
 }  // namespace
@@ -63,8 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const run_catalogue builtin;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const board_file file = read_board_file(text, "fuzz.csv", builtin);
+  // Lines end in LF, CRLF or a lone CR.
+  std::size_t lines = 1;
+  for (std::size_t at = 0; at < text.size(); ++at)
+    if (text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n')))
+      ++lines;
   std::size_t line = 1;
   for (const board_file_problem& problem : file.problems) {
+    if (problem.line > lines) fail("a problem past the last line", problem.message);
     if (problem.line == 0 || problem.message.empty() ||
         problem.message.find_first_of("\r\n") != std::string::npos)
       fail("a problem that is no line of its own", problem.message);

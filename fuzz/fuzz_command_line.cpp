@@ -6,7 +6,8 @@
 // outside it. A run must end with a known status, say why, and leave no file
 // open. A file that -k cannot read as UCF, or a module or board file with
 // problems, ends the run with status 1 and its "NAME:LINE: message" lines
-// instead of the usage text.
+// instead of the usage text, and so does a module or board file loaded
+// twice, with its one line.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -45,8 +46,10 @@ const fs::path& scratch() {
   return *dir;
 }
 
+// "NAME:LINE: message", or "hbpins: NAME is loaded twice": what refuses an
+// input file instead of the usage text.
 bool ends_with_file_line(const std::string& output) {
-  static const std::regex file_line(":[0-9]+: [^\n]*\n$");
+  static const std::regex file_line("(:[0-9]+: [^\n]*|^\n?hbpins: [^\n]* is loaded twice)\n$");
   const std::size_t start = output.rfind('\n', output.size() < 2 ? 0 : output.size() - 2);
   return std::regex_search(output.substr(start == std::string::npos ? 0 : start), file_line);
 }
