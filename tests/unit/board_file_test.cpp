@@ -1,69 +1,21 @@
 // Board files and the packages their locations lie on. The transcripts of
-// tests/cases/boards-* hold the reader's messages; here the export of every
-// built-in board reads back to the same tables, every ball name of the
-// largest grid reads back to its own row and column, and the check finds
-// what no board file can hold.
+// tests/cases/boards-* hold the reader's messages, and the round trip of
+// tests/boards the export of every built-in board; here every ball name of
+// the largest grid reads back to its own row and column, every direction
+// and package from its words, and no location off the package passes.
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "catalogue/board_check.h"
 #include "catalogue/board_file/board_file_fields.h"
-#include "catalogue/board_file/board_file_reader.h"
-#include "catalogue/board_file/board_file_writer.h"
 #include "catalogue/direction_table.h"
 #include "catalogue/package_pins.h"
 
 namespace hbpins {
 namespace {
-
-std::vector<pin_type> signals_of(const board_entry& board) {
-  std::vector<pin_type> signals;
-  for (std::span<const pin_type> table : board.signal_tables)
-    signals.insert(signals.end(), table.begin(), table.end());
-  return signals;
-}
-
-void expect_same_tables(const board_entry& a, const board_entry& b) {
-  EXPECT_EQ(a.location_prefix, b.location_prefix);
-  EXPECT_EQ(a.package, b.package);
-  ASSERT_EQ(a.connectors.size(), b.connectors.size());
-  for (std::size_t s = 0; s < a.connectors.size(); ++s)
-    for (int p = first_position; p <= last_position; ++p)
-      EXPECT_EQ(a.connectors[s][p].view(), b.connectors[s][p].view()) << s << " " << p;
-  const std::vector<pin_type> x = signals_of(a);
-  const std::vector<pin_type> y = signals_of(b);
-  ASSERT_EQ(x.size(), y.size());
-  for (std::size_t k = 0; k < x.size(); ++k) {
-    EXPECT_EQ(x[k].name.view(), y[k].name.view());
-    EXPECT_EQ(x[k].loc.view(), y[k].loc.view());
-    EXPECT_EQ(x[k].dir, y[k].dir);
-  }
-}
-
-// Under a free number, since the built-in one is taken.
-TEST(BoardFile, BuiltInBoardsReadBackFromTheirExport) {
-  for (const board_entry& board : builtin_boards) {
-    SCOPED_TRACE(board.number);
-    std::ostringstream exported;
-    write_board_file(exported, board);
-    std::string text = exported.str();
-    const std::string number = std::to_string(board.number);
-    for (std::size_t at = text.find('\n' + number); at != std::string::npos;
-         at = text.find('\n' + number, at + 1))
-      text.replace(at + 1, 3, "719");
-    const board_file file = read_board_file(text, "export.csv", {});
-    for (const board_file_problem& problem : file.problems)
-      ADD_FAILURE() << problem.line << ": " << problem.message;
-    ASSERT_EQ(file.boards.size(), 1u);
-    EXPECT_EQ(file.boards[0]->entry.number, 719);
-    expect_same_tables(board, file.boards[0]->entry);
-  }
-}
 
 TEST(BoardFile, EveryBallOfTheLargestGridNamesItsPlace) {
   const package_shape grid{package_layout::ball_grid, grid_sides.last, grid_sides.last};

@@ -238,23 +238,6 @@ TEST(Catalogue, LoadedBoardsFollowTheBuiltIn) {
   EXPECT_EQ(find_board({}, 700), nullptr);
 }
 
-// A loaded board's entry views the tables it holds, and assembles as a
-// built-in one does.
-TEST(Catalogue, LoadedBoardAssembles) {
-  const std::unique_ptr<loaded_board> board = small_board(712, "mine.csv");
-  EXPECT_TRUE(check_board(board->entry).empty());
-  board_configuration config;
-  ASSERT_TRUE(select_board(config, board->entry));
-  ASSERT_EQ(place_module(config, 0, find_module({}, general_io_number), 0), placement::done);
-  const pin_list pins = resolve_pins(config);
-  EXPECT_EQ(pins.board_number, 712);
-  ASSERT_EQ(pins.groups.size(), 2u);
-  EXPECT_EQ(pins.board_signals().pins[0].location, "P9");
-  ASSERT_EQ(pins.groups[1].pins.size(), 1u);
-  EXPECT_EQ(pins.groups[1].pins[0].name, "QM<0><3>");
-  EXPECT_EQ(pins.groups[1].pins[0].location, "P7");
-}
-
 TEST(Catalogue, ModulesListedAfterTheBuiltIn) {
   run_catalogue catalogue;
   auto module = std::make_unique<loaded_module>(760, "m.csv");
@@ -270,11 +253,6 @@ TEST(Catalogue, ModulesListedAfterTheBuiltIn) {
   EXPECT_EQ(find_loaded_module(catalogue, 760)->file, "m.csv");
   EXPECT_EQ(find_module(catalogue, 760), listed.back());
   EXPECT_EQ(find_loaded_module(catalogue, 722), nullptr);
-}
-
-TEST(Catalogue, BoardNames) {
-  EXPECT_EQ(board_name(710), "HB710");
-  EXPECT_EQ(board_name(number_base), "HB700");
 }
 
 }  // namespace
