@@ -22,6 +22,13 @@ _hbpins_files() {
   compopt -o filenames
 }
 
+# _hbpins_board_numbers FILE: the numbers of the board column of a board
+# file, each once.
+_hbpins_board_numbers() {
+  awk -F, 'NR == 1 { sub(/^\xEF\xBB\xBF/, ""); for (i = 1; i <= NF; i++) if (tolower($i) == "board") c = i; next }
+    c && $c ~ /^[0-9]+$/ && !seen[$c]++ { print $c }' "$1" 2> /dev/null
+}
+
 # "-" for standard input, where the word typed so far may begin it.
 _hbpins_standard_input() {
   [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
@@ -31,9 +38,16 @@ _hbpins() {
   local cur prev
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
-  # The boards as the program's usage text lists them.
-  local program=${COMP_WORDS[0]/#\~/$HOME} boards
+  # The boards as the program's usage text lists them, and those of the board
+  # files given to -b so far on the line.
+  local program=${COMP_WORDS[0]/#\~/$HOME} boards i file
   boards=$("$program" --help 2> /dev/null | sed -n 's/^ *supported HBxxx: //p' | tr -d ,)
+  for ((i = 1; i < COMP_CWORD; i++)); do
+    [[ ${COMP_WORDS[i],,} == -b ]] || continue
+    file=${COMP_WORDS[i+1]}
+    [[ ${file##*/} == *.* ]] || file+=.csv
+    [[ -r $file ]] && boards+=" $(_hbpins_board_numbers "$file")"
+  done
   local modules="701 702 703 704 706 706-1 707 707-1 709 710 711 712 713 714 715 717 720 721
     722 724 725 726 727 728 730 731 733 734 735 735-1 736 737 739 740 953 954 955"
   case ${prev,,} in
@@ -59,7 +73,7 @@ _hbpins() {
       _hbpins_files '*.vhd' '*.vhdl' '*.[vV]' '*.[sS][vV]'
       return
       ;;
-    -m)
+    -m | -b)
       _hbpins_files '*.[cC][sS][vV]'
       _hbpins_standard_input
       return
@@ -70,7 +84,7 @@ _hbpins() {
       return
       ;;
   esac
-  local words="--help --version -v -1 -2 -W -x -m -d -s -u -c -t -o -p -k QMALL"
+  local words="--help --version -v -1 -2 -W -x -m -b -d -s -u -c -t -o -p -k QMALL"
   local b m
   for b in $boards; do words+=" HB$b"; done
   # One QM word per module: the build variants (-1) are chosen after -s.

@@ -1,11 +1,13 @@
 // A whole command line: the input bytes are the arguments, separated by NUL
 // bytes as the kernel hands them over, run through the driver in-process.
 // Each run starts in an emptied scratch directory holding two templates,
-// t.vhd and t.v, and one module file, m.csv; slashes and backslashes are taken out
-// of the arguments, so that no name reaches outside it. A run must end with a
-// known status, say why, and leave no file open. A file that -k cannot read
-// as UCF, or a module file with problems, ends the run with status 1 and its
-// "NAME:LINE: message" lines instead of the usage text.
+// t.vhd and t.v, one module file, m.csv, and one board file, b.csv; slashes
+// and backslashes are taken out of the arguments, so that no name reaches
+// outside it. A run must end with a known status, say why, and leave no file
+// open. A file that -k cannot read as UCF, or a module or board file with
+// problems, ends the run with status 1 and its "NAME:LINE: message" lines
+// instead of the usage text, and so does a module or board file loaded
+// twice, with its one line.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -44,8 +46,10 @@ const fs::path& scratch() {
   return *dir;
 }
 
+// "NAME:LINE: message", or "hbpins: NAME is loaded twice": what refuses an
+// input file instead of the usage text.
 bool ends_with_file_line(const std::string& output) {
-  static const std::regex file_line(":[0-9]+: [^\n]*\n$");
+  static const std::regex file_line("(:[0-9]+: [^\n]*|^\n?hbpins: [^\n]* is loaded twice)\n$");
   const std::size_t start = output.rfind('\n', output.size() < 2 ? 0 : output.size() - 2);
   return std::regex_search(output.substr(start == std::string::npos ? 0 : start), file_line);
 }
@@ -68,6 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream("m.csv") << "module,variant,position,signal,direction,standard\n"
                             "760,0,3,D_p,in,LVDS_25\n760,0,4,D_n,in,LVDS_25\n"
                             "760,1,5,Q<0>,out,\n760,1,6,Q<1>,out,\n";
+  std::ofstream("b.csv") << "board,package,prefix,slot,position,signal,location,direction\n"
+                            "712,QFP64,P,,,,,\n712,,,0,3,,1,\n712,,,0,4,,2,\n712,,,1,3,,3,\n"
+                            "712,,,,,CLK,4,in\n";
   std::vector<std::string> args{"hbpins", ""};
   for (std::size_t i = 0; i < size; ++i) {
     const char c = static_cast<char>(data[i]);

@@ -14,7 +14,7 @@ rm -rf "$build/findings" && mkdir -p "$build/findings"
 
 failed=0
 for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:16384 \
-  fuzz_module_file:8192; do
+  fuzz_module_file:8192 fuzz_board_file:16384; do
   name=${harness%:*}
   mkdir -p "$root/fuzz/corpus-work/$name"
   "$build/$name" "$root/fuzz/corpus-work/$name" "$root/fuzz/corpus/$name" -max_total_time="$seconds" \
@@ -22,7 +22,8 @@ for harness in fuzz_command_line:4096 fuzz_template_merge:16384 fuzz_ucf_reader:
     -artifact_prefix="$build/findings/$name-" > "$build/findings/$name.log" 2>&1 &
 done
 for job in $(jobs -p); do wait "$job" || failed=1; done
-for name in fuzz_command_line fuzz_template_merge fuzz_ucf_reader fuzz_module_file; do
+for name in fuzz_command_line fuzz_template_merge fuzz_ucf_reader fuzz_module_file \
+  fuzz_board_file; do
   echo "$name: $(sed -n 's/^stat::number_of_executed_units: *//p' "$build/findings/$name.log") runs"
 done
 [ "$failed" = 0 ] || tail -n 40 "$build"/findings/*.log

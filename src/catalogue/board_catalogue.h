@@ -19,9 +19,14 @@ enum class package_layout : std::uint8_t {
   ball_grid,  // ball names: a row letter and a column number, A1 at a corner
 };
 
+// A ball grid has its rows and columns of balls; a quad flat pack has as
+// many pins on each of its four sides, its rows and columns alike.
 struct package_shape {
   package_layout layout = package_layout::none;
-  std::uint8_t side = 0;  // pins along one side, or balls along one edge
+  std::uint8_t rows = 0;
+  std::uint8_t columns = 0;
+
+  bool operator==(const package_shape&) const = default;
 };
 
 // A base board: the FPGA location behind each connector position of each

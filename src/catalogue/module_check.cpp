@@ -9,9 +9,6 @@ namespace hbpins {
 
 namespace {
 
-bool is_lvds_p(direction dir) {
-  return dir == direction::lvds_in_p || dir == direction::lvds_out_p;
-}
 bool is_lvds_n(direction dir) {
   return dir == direction::lvds_in_n || dir == direction::lvds_out_n;
 }

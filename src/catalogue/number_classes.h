@@ -60,6 +60,18 @@ inline constexpr int connector_pins = last_position + 2;
 // A board has at least one slot and at most this many.
 inline constexpr number_range slot_counts = {1, 8};
 inline constexpr int max_slots = slot_counts.last;
+inline constexpr number_range slot_numbers = {0, max_slots - 1};
+
+// The FPGA packages a board may declare: a quad flat pack of these pins, a
+// multiple of four, or a ball grid of these rows and columns. The picture of
+// either stays within a page a browser shows whole, and every location on
+// either within max_location_length.
+inline constexpr number_range quad_flat_pins = {8, 400};
+inline constexpr number_range grid_sides = {2, 60};
+
+// A board has its clock net and at most 100 signals of its own: its ports
+// leave the declarations room for the modules on its slots.
+inline constexpr number_range board_signal_counts = {1, 100};
 
 // An FPGA location after the board's prefix: a package pin number ("181")
 // or a ball name ("AF14"). The UCF writer's location column holds the

@@ -26,6 +26,14 @@ enum class direction : std::uint32_t {
   nc,
 };
 
+constexpr bool is_lvds(direction dir) {
+  return dir >= direction::lvds_in_p && dir <= direction::lvds_out_n;
+}
+// The p half of an LVDS pair; its n half's direction comes just after it.
+constexpr bool is_lvds_p(direction dir) {
+  return dir == direction::lvds_in_p || dir == direction::lvds_out_p;
+}
+
 using name_text = fixed_text<max_name_length>;
 using loc_text = fixed_text<max_location_length>;
 

@@ -14,7 +14,9 @@
 # statement of 16 MiB; -m of 16 MiB of
 # empty lines, of "," lines, of one row of commas, of one quoted field of
 # doubled quotes, of a header that names a column again and again, of rows
-# that are each a fault, and of an endless text.
+# that are each a fault, and of an endless text; -b of 16 MiB of empty
+# lines, of one row of commas, of the signal rows of one board, and of an
+# endless text.
 # No case asserts a time.
 set -uo pipefail
 hbpins=$(realpath "$1")
@@ -36,6 +38,9 @@ yes ',' | tr -d '\n' | head -c $mib16 > one-row.csv
 { printf '"'; yes '""' | tr -d '\n' | head -c $((mib16 - 2)); printf '"'; } > quotes.csv
 { yes 'module,' | tr -d '\n' | head -c $((mib16 - 40)); echo position,signal,direction; } > header.csv
 yes 'NET a LOC=b' | head -n $((mib16 / 12)) > statements.ucf
+{ echo board,package,slot,position,signal,location,direction; echo 712,BGA22x22,,,,,
+  echo 712,,0,3,,A1,; awk 'BEGIN { for (i = 0; ; i++) print "712,,,,S" i ",B1,in" }' |
+    head -c $((mib16 - 100)); } > signals.csv
 { printf 'NET HB710_I_CLK100 '; yes '|LOC=A1|LOC=b' | tr -d '\n' | head -c $((mib16 / 13 * 13 - 26)); } > statement.ucf
 
 # The FIFOs are fed afresh for each run that reads them.
@@ -87,4 +92,11 @@ run "-m 16 MiB of faulty rows" 1 \
   "fault-rows.csv:2: row: expected 4 fields as the header has, found 1" : -m fault-rows
 run "-m a FIFO of endless text" 1 "rows.csv:1: file: expected at most 16 MiB" \
   "feed rows.csv \"yes 'module,position,signal,direction'\"" -m rows
+no_columns="header: expected the columns board, package, slot, position, signal, location and direction"
+run "-b 16 MiB of empty lines" 1 "empty-lines.csv:1: $no_columns, found no header" : -b empty-lines
+run "-b one row of 16 M commas" 1 "one-row.csv:1: $no_columns, found no header" : -b one-row
+run "-b 16 MiB of signal rows of one board" 1 \
+  "signals.csv:104: signal: expected 1 to 100 board signals, found more from this row on" : -b signals
+run "-b a FIFO of endless text" 1 "boards.csv:1: file: expected at most 16 MiB" \
+  "feed boards.csv \"yes 'board,package,slot,position,signal,location,direction'\"" -b boards
 exit $failed

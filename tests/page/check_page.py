@@ -1,18 +1,20 @@
 #!/usr/bin/python3
 """Loads the page of -p NAME.html in headless Chromium for every board the
-usage text names, every slot filled with modules the usage text names, and
+usage text names, and those of a board file where one is given, every slot
+filled with modules the usage text names, and
 checks it against the CSV report of the same run: the three views, the
 filter, selection by click, keyboard and address, sorting, the marks of a
 shared location, no console error and no request. Saves a screenshot of
 each page as page-BOARD.png in the build directory.
 
-    check_page.py HBPINS BUILD_DIR
+    check_page.py HBPINS BUILD_DIR [BOARD_FILE]
 
 Skipped (status 77) where Chromium, chromedriver or selenium is missing."""
 import csv, itertools, json, os, re, subprocess, sys, tempfile, urllib.parse
 
 SKIPPED = 77
 hbpins, build_dir = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+board_file = ["-b", os.path.abspath(sys.argv[3])] if len(sys.argv) > 3 else []
 chromium, chromedriver = "/usr/bin/chromium", "/usr/bin/chromedriver"
 for tool, package in ((chromium, "chromium"), (chromedriver, "chromium-driver")):
     if not os.access(tool, os.X_OK):
@@ -36,13 +38,17 @@ def check(good, what):
 
 
 def run(*args, cwd=None):
-    return subprocess.run([hbpins, *args], cwd=cwd, capture_output=True, text=True)
+    return subprocess.run([hbpins, *board_file, *args], cwd=cwd, capture_output=True, text=True)
 
 
 # The boards and modules as the usage text lists them; the modules with a
 # second pin table as their listings show them.
 usage = run("--help").stdout
 boards = re.findall(r"\d+", re.search(r"supported HBxxx: (.*)", usage)[1])
+last_builtin = boards[-1]
+if board_file:
+    with open(board_file[1], newline="", encoding="utf-8-sig") as loaded:
+        boards += sorted({row["board"] for row in csv.DictReader(loaded)}, key=int)
 modules = re.findall(r"\d{3}", re.search(r"supported QMxx: (.*)", usage)[1])
 two_tables = {m for m in modules if "modification 2" in run("-W", f"QM{m}").stdout}
 # From the end of the list, where the empty slot and the general I/O are.
@@ -229,8 +235,9 @@ def check_print(board):
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
 
 
-# Every board's page is checked whole; on the last, which has every slot
-# filled, so are the ways of using the page that depend on no board.
+# Every board's page is checked whole; on the last built-in one, which has
+# every slot filled, so are the ways of using the page that depend on no
+# board.
 def check_board(board, work, last):
     placed, titles = load(board)
     page = f"{work}/b{board}.html"
@@ -277,7 +284,7 @@ def check_board(board, work, last):
 
 try:
     with tempfile.TemporaryDirectory() as work:
-        shared = {board: check_board(board, work, board == boards[-1]) for board in boards}
+        shared = {board: check_board(board, work, board == last_builtin) for board in boards}
     check("A2" in shared.get("711", ()), "711: A2 is not shared")
 finally:
     driver.quit()

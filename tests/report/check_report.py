@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""For every board the program lists, fully loaded, reads the pin report of a run with a real
+"""For every board the program lists, and those of the board files given,
+fully loaded, reads the pin report of a run with a real
 CSV reader and a real JSON parser and checks it against the UCF file of the
 same run: every net once, on the same location, in the same order. Parses
 the package picture of the run as XML: every location of the CSV report is
 drawn once, with a title naming its signals; no other pin has a title; the
-legend counts every pin once."""
+legend counts every pin once.  Usage: check_report.py HBPINS [BOARD_FILE]..."""
 import csv, json, os, re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ElementTree
 
@@ -14,14 +15,21 @@ hbpins = os.path.abspath(sys.argv[1])
 # among them.
 usage = subprocess.run([hbpins, "--help"], capture_output=True, text=True, check=True).stdout
 boards = [int(b) for b in re.search(r"supported HBxxx: ([0-9, ]*)", usage).group(1).split(", ") if b]
+board_files = []
+for name in sys.argv[2:]:
+    board_files += ["-b", os.path.abspath(name)]
+    with open(name, newline="", encoding="utf-8-sig") as loaded:
+        boards += sorted({int(value) for row in csv.DictReader(loaded)
+                          for column, value in row.items() if column.lower() == "board" and value})
 modules = "955 714 735-1 954 726 953 707-1 704 703 736 739 706-1 737 734 730 727".split()
 failed = False
 with tempfile.TemporaryDirectory() as work:
     for number, board in enumerate(boards):
-        subprocess.run([hbpins, "-d", str(board), "-u", "b"], cwd=work, check=True, capture_output=True)
+        subprocess.run([hbpins, *board_files, "-d", str(board), "-u", "b"], cwd=work, check=True,
+                       capture_output=True)
         with open(f"{work}/b.ucf") as ucf:
             slots = len(re.findall(r"^# Empty slot", ucf.read(), re.M))
-        args = [hbpins, "-d", str(board)]
+        args = [hbpins, *board_files, "-d", str(board)]
         for slot in range(slots):
             args += ["-s", modules[(4 * number + slot) % len(modules)]]
         subprocess.run(args + ["-u", "b", "-p", "b", "-p", "b.json", "-p", "b.svg"], cwd=work,

@@ -45,6 +45,7 @@ TEST(ArgumentClasses, RoleAndArgumentsUsed) {
       {"-d.ucf", true, board, 2}, {"QM.ucf", false, listing, 1},
       {"-t", false, template_input, 2}, {"-Template", true, template_input, 2},
       {"-m", false, module_file, 2}, {"-mods", true, module_file, 2},
+      {"-b", false, board_file, 2}, {"-Boards", true, board_file, 2}, {"-b.ucf", true, output, 1},
       {"-", false, unknown, 1}, {"", false, unknown, 1}, {"-y", true, unknown, 1},
       {"ucf", true, unknown, 1}, {".ucf", true, output, 1}, {"board.ucf ", true, unknown, 1},
       // clang-format on
@@ -75,6 +76,19 @@ TEST(ArgumentClasses, WhatEndsTheRunAndWhatOutputsDo) {
     EXPECT_FALSE(class_of(argument, true).may_write_stdout) << argument;
     EXPECT_FALSE(class_of(argument, true).reads_template) << argument;
   }
+}
+
+// In the module file layout a board before the board is chosen is exported,
+// which ends the run; once a board is chosen, a second is refused as ever.
+TEST(ArgumentClasses, BoardsExportedInTheModuleFileLayout) {
+  for (const auto& [argument, used] : {std::pair{"-d", 2u}, {"-Dx", 2u}, {"HB710", 1u}}) {
+    const argument_class found = classify_argument(argument, upper_cased(argument), false, true);
+    EXPECT_EQ(found.role, board_export) << argument;
+    EXPECT_EQ(found.used, used) << argument;
+    EXPECT_TRUE(found.ends_run) << argument;
+    EXPECT_EQ(classify_argument(argument, upper_cased(argument), true, true).role, board);
+  }
+  EXPECT_EQ(classify_argument("QM722", "QM722", false, true).role, listing);
 }
 
 TEST(ArgumentClasses, OutlineOfCommandLines) {
@@ -116,6 +130,12 @@ TEST(ArgumentClasses, OutlineOfCommandLines) {
       {{"-d", "701", "-u", "-o"}, false, false, 0},
       {{"-d", "701", "-o.ucf"}, false, false, 0},
       {{"QMALL", "-d", "701", "-o", "top"}, false, false, 0},
+      // a board in the module file layout is exported and ends the run; -1,
+      // -2 and -W leave the layout, -v does not
+      {{"-x", "-d", "701", "-o", "top"}, true, false, 0},
+      {{"-x", "-v", "HB701", "-o", "top"}, true, false, 0},
+      {{"-x", "-1", "-d", "701", "-o", "top"}, true, false, 5},
+      {{"-d", "701", "-x", "-o", "top"}, true, false, 4},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args{"hbpins"};

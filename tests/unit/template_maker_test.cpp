@@ -1,13 +1,11 @@
-// The default templates made from a board's catalogue entry: the shape of
-// each language with the board's own ports, and a note where a board
-// signal's name has to be escaped, which no built-in board needs in
-// Verilog.
+// The note of a default template made from a board's catalogue entry where
+// a board signal's name has to be escaped, which no built-in board needs in
+// Verilog. The case boards-own holds whole templates of a loaded board.
 
 #include "output/hdl/template_maker.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace hbpins {
@@ -22,52 +20,6 @@ constexpr pin_type odd_signals[] = {
 };
 constexpr std::span<const pin_type> odd_tables[] = {odd_signals};
 const board_entry odd_board{799, "", {package_layout::ball_grid, 26}, {}, odd_tables};
-
-TEST(TemplateMaker, AVerilogTopOfTheBoardsPorts) {
-  EXPECT_EQ(make_default_template(odd_board, hdl_language::verilog),
-            R"(// Top level of an HB799 base board and the QM modules on its slots.
-//
-// hbpins writes the module ports in place of each marker line QM_BEGIN
-// and their connections in place of the marker line QM_MAP_BEGIN; it
-// drops the marker lines QM_END and QM_MAP_END. Every inserted port and
-// every connection ends with ",", so the board's own ports follow the
-// markers and close each list.
-//
-// Write your design as the module hb799_core (the declarations that
-// "hbpins ... -c NAME.v" writes are its port list), or edit the module
-// below.
-// Board signals whose names are keywords are escaped identifiers (\end ), so
-// that they keep the names of the constraints file.
-
-`default_nettype none
-
-module hb799_top (
-    // QM_BEGIN
-    // QM_END
-    input  wire         CLK,
-    output wire         \end ,
-    inout  wire [ 1: 0] DATA_,
-    input  wire         RX_p,
-    input  wire         RX_n
-  );
-
-  // Add your own signals and logic here.
-
-  hb799_core core (
-    // QM_MAP_BEGIN
-    // QM_MAP_END
-    .CLK                (CLK),
-    .\end               (\end ),
-    .DATA_              (DATA_),
-    .RX_p               (RX_p),
-    .RX_n               (RX_n)
-  );
-
-endmodule
-
-`default_nettype wire
-)");
-}
 
 // The lines of text from the one that starts with first, as many as given.
 std::string lines_from(const std::string& text, const std::string& first, std::size_t count) {

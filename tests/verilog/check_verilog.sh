@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # For configurations that put every module and variant the program lists
 # (and the general-IO modules, an empty slot and a loaded module with an
-# LVDS pair and a vector) on some slot of every board, writes the Verilog
-# declarations and the top merged from the board's default template, and
-# checks them with one tool:
+# LVDS pair and a vector) on some slot of every board, the built-in ones and
+# those of the board files given, writes the Verilog declarations and the
+# top merged from the board's default template (made from a loaded board's
+# data), and checks them with one tool:
 #
-#   check_verilog.sh HBPINS iverilog    elaborates the top (-g2005)
-#   check_verilog.sh HBPINS verilator   lints the top and the core (-Wall)
+#   check_verilog.sh HBPINS iverilog [BOARD_FILE]...    elaborates the top (-g2005)
+#   check_verilog.sh HBPINS verilator [BOARD_FILE]...   lints the top and the core (-Wall)
 #
 # The core module hb<board>_core is a stub whose port list is the
 # declaration file, so that the declarations are checked as well. A stub has
@@ -17,6 +18,8 @@
 set -u
 hbpins=$(realpath "$1")
 tool=$2
+board_files=()
+for file in "${@:3}"; do board_files+=("$(realpath "$file")"); done
 script_dir=$(dirname "$(realpath "$0")")
 command -v "$tool" > /dev/null || { echo "$tool is not installed: skipped"; exit 77; }
 work=$(mktemp -d)
@@ -46,7 +49,7 @@ check() {
 runs=0 failures=0
 for board in "${boards[@]}"; do
   for ((first = 0; first < ${#modules[@]}; first += slots[$board])); do
-    args=(-m mine -d "$board")
+    args=(${loading[$board]:+-b "${loading[$board]}"} -m mine -d "$board")
     for module in "${modules[@]:first:slots[$board]}"; do args+=(-s "$module"); done
     runs=$((runs + 1))
     rm -f ./hb*.v

@@ -1,29 +1,38 @@
 #!/usr/bin/env bash
 # For configurations that put every module and variant the program lists
-# (and the general-IO modules and an empty slot) on some slot of every
+# (and the general-IO modules, an empty slot and a loaded module with an
+# LVDS pair and a vector) on some slot of every
 # board, analyses with GHDL the top file merged from the board's default
-# template and the declaration file wrapped in an entity. Exit status 77
-# (skipped) where GHDL is not installed.
+# template and the declaration file wrapped in an entity: the built-in
+# boards and those of the board files given, whose templates are made from
+# their data. Exit status 77 (skipped) where GHDL is not installed.
+#   analyse_default_templates.sh HBPINS [BOARD_FILE]...
 set -u
 hbpins=$(realpath "$1")
+board_files=()
+for file in "${@:2}"; do board_files+=("$(realpath "$file")"); done
 script_dir=$(dirname "$(realpath "$0")")
 command -v ghdl > /dev/null || { echo "ghdl is not installed: skipped"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
+printf '%s\n' module,variant,position,signal,direction,standard 760,0,3,RX_p,in,LVDS_25 \
+  760,0,4,RX_n,in,LVDS_25 '760,0,5,DATA<0>,out,' '760,0,6,DATA<1>,out,' '760,0,7,DATA<2>,out,' \
+  760,0,8,EN,inout, > mine.csv
+
 # A second variant is modification 1. Module 700 cannot be placed (722 is
 # the same module).
 modules=($("$hbpins" -W QMALL | awk '/pin table/ { m = substr($1, 3) } /^modification 2/ { print m "-1" }
-  /pin table/ && m != 700 { print m }') 953 955 954)
-[ ${#modules[@]} -eq 37 ] || { echo "the listing gave ${#modules[@]} modules"; exit 1; }
+  /pin table/ && m != 700 { print m }') 953 955 954 760)
+[ ${#modules[@]} -eq 38 ] || { echo "the listing gave ${#modules[@]} modules"; exit 1; }
 
 source "$script_dir/../board_catalogue.sh"
 
 runs=0 failures=0
 for board in "${boards[@]}"; do
   for ((first = 0; first < ${#modules[@]}; first += slots[$board])); do
-    args=(-d "$board")
+    args=(${loading[$board]:+-b "${loading[$board]}"} -m mine -d "$board")
     for module in "${modules[@]:first:slots[$board]}"; do args+=(-s "$module"); done
     runs=$((runs + 1))
     rm -f top.vhd decl.vhd ./*.cf

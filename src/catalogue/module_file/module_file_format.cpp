@@ -9,10 +9,6 @@ namespace hbpins {
 
 namespace {
 
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // The distinct words of one column of the direction table, in its order,
 // as "a, b or c".
 std::string word_list(std::string_view module_file_direction::*words) {
@@ -69,18 +65,6 @@ std::string direction_word_list() {
 
 std::string standard_word_list() {
   return word_list(&module_file_direction::standard_word);
-}
-
-std::optional<std::uint32_t> decimal_number(std::string_view text) {
-  if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), is_digit))
-    return std::nullopt;
-  std::uint32_t value = 0;
-  for (const char c : text) value = value * 10 + static_cast<std::uint32_t>(c - '0');
-  return value;
-}
-
-bool has_leading_zero(std::string_view text) {
-  return text.size() > 1 && text.front() == '0' && std::all_of(text.begin(), text.end(), is_digit);
 }
 
 }  // namespace hbpins

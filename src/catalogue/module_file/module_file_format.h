@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "catalogue/pin_records.h"
+#include "catalogue/text/csv_table.h"
+#include "catalogue/text/decimal_field.h"
 
 namespace hbpins {
 
@@ -25,11 +27,8 @@ enum module_file_column : std::size_t {
   module_file_column_count
 };
 
-struct column_entry {
-  std::string_view name;
-  bool required;  // a file without the column is refused; empty fields of the others mean 0 and
-                  // LVTTL
-};
+// A file without a required column is refused; empty fields of the others
+// mean 0 and LVTTL.
 inline constexpr std::array<column_entry, module_file_column_count> module_file_columns = {{
     {"module", true},
     {"variant", false},
@@ -79,12 +78,8 @@ std::optional<module_file_direction> direction_of_words(std::string_view directi
 std::string direction_word_list();
 std::string standard_word_list();
 
-// Numbers are written in decimal without leading zeros, as -x writes them
-// and spreadsheets export them: the module, variant and position columns
-// here, and the bit of a signal name (is_module_signal_name) alike.
-// A number of at most 9 digits, its value; nothing for any other text.
-std::optional<std::uint32_t> decimal_number(std::string_view text);
-// "03", "0760": digits after a leading 0.
-bool has_leading_zero(std::string_view text);
+// Numbers are written in decimal without leading zeros (decimal_field.h),
+// as -x writes them: the module, variant and position columns here, and the
+// bit of a signal name (is_module_signal_name) alike.
 
 }  // namespace hbpins

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "catalogue/run_catalogue.h"
+#include "catalogue/text/csv_table.h"
 
 namespace hbpins {
 
-struct module_file_problem {
-  std::size_t line = 0;  // the line of the file, 1 for the header
-  std::string message;   // the field, what it expects and what it found
-};
+using module_file_problem = file_problem;
 
 // What a module file holds: its modules in the order they first appear,
 // or, for a file with any problem, every problem in line order.

@@ -294,8 +294,8 @@ constexpr std::span<const pin_type> hb711_tables[] = {hb711_main_signals, hb711_
 
 // 701 and 706 carry their FPGA in a 208-pin quad flat pack and name its
 // pins "P181"; 709, 710 and 711 in a 676-ball grid of 26 rows and columns.
-constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52};
-constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26};
+constexpr package_shape quad_flat_208 = {package_layout::quad_flat, 52, 52};
+constexpr package_shape ball_grid_676 = {package_layout::ball_grid, 26, 26};
 
 constexpr board_entry boards[] = {
     {701, "P", quad_flat_208, hb701_connectors, hb701_tables},

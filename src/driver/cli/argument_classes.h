@@ -18,6 +18,8 @@ enum class argument_role : std::uint8_t {
   version,
   setting,         // -v, -1, -2, -W, -x: a switch without a value
   board,           // -d NR, HB<nr>
+  board_export,    // -d NR, HB<nr> in the module file layout of -x
+  board_file,      // -b NAME
   module,          // -s NR, -s<slot> NR, QM<nr> once a board is chosen
   listing,         // QM<nr>, QMALL before a board
   output,          // a row of the output table, or a bare name ending in ".ucf"
@@ -28,8 +30,10 @@ enum class argument_role : std::uint8_t {
 
 struct argument_class {
   argument_role role = argument_role::unknown;
-  std::size_t used = 1;   // the argument and its value, where it takes one
-  bool ends_run = false;  // --help, --version and QMALL end the run where they stand
+  std::size_t used = 1;  // the argument and its value, where it takes one
+  // --help, --version, QMALL and a board exported end the run where they
+  // stand.
+  bool ends_run = false;
   // Outputs only: "-" as its value names standard output (-p); it merges the
   // template (-o).
   bool may_write_stdout = false;
@@ -37,8 +41,10 @@ struct argument_class {
   const output_option* output = nullptr;  // the row of the output table
 };
 
-// A is the argument upper-cased; whole as it was typed.
-argument_class classify_argument(std::string_view whole, std::string_view a, bool board_chosen);
+// A is the argument upper-cased; whole as it was typed. In the module file
+// layout of -x a board is exported, not chosen.
+argument_class classify_argument(std::string_view whole, std::string_view a, bool board_chosen,
+                                 bool module_file_layout = false);
 
 // What a whole command line holds, walked as the run walks it (args[0] is
 // the program path); the run decides where its streams go from it before it

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "assembly/board_configuration.h"
+#include "catalogue/board_file/board_file_writer.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/number_reading.h"
 #include "driver/files/run_failure.h"
@@ -26,6 +27,13 @@ std::uint32_t board_number_of(std::string_view text) {
   if (n && board_numbers.contains(*n)) return *n;
   if (n && is_short_board_number(*n)) return *n + number_base;
   throw usage_error("Wrong HB type specified!");
+}
+
+const board_entry& board_of(const driver_state& state, std::string_view text) {
+  const std::uint32_t number = board_number_of(text);
+  const board_entry* board = find_board(state.catalogue, number);
+  if (board == nullptr) throw usage_error("Incorrect HB nr " + std::to_string(number));
+  return *board;
 }
 
 // The users' word for a build variant is modification.
@@ -75,13 +83,15 @@ void take_slot_number(driver_state& state, std::string_view digits) {
 
 void board_option(driver_state& state, std::string_view a, std::string_view k) {
   if (has_board(state.config)) throw usage_error("HB type already specified!");
-  const std::string_view text = k == "-D" ? option_value(state) : a;
-  const std::uint32_t number = board_number_of(text);
-  const board_entry* board = find_board(state.catalogue, number);
-  if (board == nullptr || !select_board(state.config, *board))
-    throw usage_error("Incorrect HB nr " + std::to_string(number));
+  const board_entry& board = board_of(state, k == "-D" ? option_value(state) : a);
+  if (!select_board(state.config, board))
+    throw usage_error("Incorrect HB nr " + std::to_string(board.number));
   state.pins.reset();
-  if (state.verbose) state.out << board_name(number) << '\n';
+  if (state.verbose) state.out << board_name(board.number) << '\n';
+}
+
+void board_export(driver_state& state, std::string_view a, std::string_view k) {
+  write_board_file(state.listings, board_of(state, k == "-D" ? option_value(state) : a));
 }
 
 void module_option(driver_state& state, std::string_view a, std::string_view k) {

@@ -38,6 +38,8 @@ void argument_step(driver_state& state, const argument_class& c, std::string_vie
       return switch_argument(state, k);
     case argument_role::board:
       return board_option(state, a, k);
+    case argument_role::board_export:
+      return board_export(state, a, k);
     case argument_role::module:
       if (!has_board(state.config)) throw usage_error("HB type not specified!");
       return module_option(state, a, k);
@@ -49,16 +51,20 @@ void argument_step(driver_state& state, const argument_class& c, std::string_vie
       return template_input(state);
     case argument_role::module_file:
       return module_file_input(state);
+    case argument_role::board_file:
+      return board_file_input(state);
     case argument_role::unknown:
       break;
   }
   throw usage_error("Illegal command line option!");
 }
 
-// QMALL ends the run: whatever follows it is not read.
-void warn_of_unread(const driver_state& state) {
-  if (state.index + 1 < state.args.size())
-    state.err << "hbpins: warning: QMALL ends the run; the arguments after it are not read\n";
+// QMALL and a board exported end the run: whatever follows is not read.
+void warn_of_unread(const driver_state& state, const argument_class& c) {
+  if (state.index + c.used >= state.args.size()) return;
+  state.err << "hbpins: warning: "
+            << (c.role == argument_role::listing ? "QMALL" : "a board printed with -x")
+            << " ends the run; the arguments after it are not read\n";
 }
 
 }  // namespace
@@ -84,11 +90,12 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   try {
     while (state.index < state.args.size()) {
       const std::string a = upper_cased(state.args[state.index]);
-      const argument_class c =
-          classify_argument(state.args[state.index], a, has_board(state.config));
+      const argument_class c = classify_argument(
+          state.args[state.index], a, has_board(state.config), state.listing_module_files);
       argument_step(state, c, a);
       if (c.ends_run) {
-        if (c.role == argument_role::listing) warn_of_unread(state);
+        if (c.role == argument_role::listing || c.role == argument_role::board_export)
+          warn_of_unread(state, c);
         break;
       }
       state.index += c.used;

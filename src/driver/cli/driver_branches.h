@@ -18,12 +18,20 @@ void listing_argument(driver_state& state, std::string_view a);
 void board_option(driver_state& state, std::string_view a, std::string_view k);
 void module_option(driver_state& state, std::string_view a, std::string_view k);
 
+// -d NUMBER or HB<number> in the module file layout of -x: prints the board
+// as a board file.
+void board_export(driver_state& state, std::string_view a, std::string_view k);
+
 // -t NAME, accepted at any point, also before the board.
 void template_input(driver_state& state);
 
 // -m NAME, accepted at any point: the modules of a module file join the
 // run's catalogue.
 void module_file_input(driver_state& state);
+
+// -b NAME, before the board is chosen: the boards of a board file join the
+// run's catalogue.
+void board_file_input(driver_state& state);
 
 // The class of an option of the output table: -u, -c, -o, -p or -k, or a
 // bare name ending in ".ucf", with its row; nothing when A is none of them.

@@ -57,6 +57,7 @@ struct driver_state {
   template_file tmpl;
   run_catalogue catalogue;                  // the built-in boards and modules, and those loaded
   std::vector<file_identity> module_files;  // the files -m read
+  std::vector<file_identity> board_files;   // the files -b read
   bool standard_input_read = false;         // by -m - or -k -
   bool module_file_started = false;         // the module file header of -x is out
   board_configuration config;

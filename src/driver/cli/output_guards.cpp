@@ -34,11 +34,18 @@ void check_not_written(const driver_state& state, const std::string& name) {
     throw usage_error("Output file already written in this run!");
 }
 
-void check_not_module_file(const driver_state& state, const std::string& name) {
+namespace {
+
+bool is_one_of(const std::vector<file_identity>& files, const std::string& name) {
   const std::optional<file_identity> file = identity_of(name);
-  if (file && std::find(state.module_files.begin(), state.module_files.end(), *file) !=
-                  state.module_files.end())
-    throw usage_error("Output file is a module file!");
+  return file && std::find(files.begin(), files.end(), *file) != files.end();
+}
+
+}  // namespace
+
+void check_not_input_file(const driver_state& state, const std::string& name) {
+  if (is_one_of(state.module_files, name)) throw usage_error("Output file is a module file!");
+  if (is_one_of(state.board_files, name)) throw usage_error("Output file is a board file!");
 }
 
 void write_output(driver_state& state, const std::string& name,

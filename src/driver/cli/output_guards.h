@@ -13,9 +13,10 @@ namespace hbpins {
 // wrote: two outputs never land in one file. Devices may take several.
 void check_not_written(const driver_state& state, const std::string& name);
 
-// Refuses an output onto a module file this run read: its modules are
-// still in use, and the file is the user's description of them.
-void check_not_module_file(const driver_state& state, const std::string& name);
+// Refuses an output onto a module or board file this run read: its modules
+// or boards are still in use, and the file is the user's description of
+// them.
+void check_not_input_file(const driver_state& state, const std::string& name);
 
 // Warns of the board's pin conflicts on the error stream, a line for each
 // kind the board has.

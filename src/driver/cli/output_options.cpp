@@ -9,6 +9,7 @@
 
 #include "assembly/location_uses.h"
 #include "assembly/pin_list.h"
+#include "catalogue/run_catalogue.h"
 #include "catalogue/text/ascii_case.h"
 #include "driver/cli/driver_branches.h"
 #include "driver/cli/input_names.h"
@@ -18,6 +19,7 @@
 #include "driver/files/run_failure.h"
 #include "output/hdl/hdl_language.h"
 #include "output/hdl/port_list.h"
+#include "output/hdl/template_maker.h"
 #include "output/hdl/template_merge.h"
 #include "output/report/package_picture.h"
 #include "output/report/pin_page.h"
@@ -87,6 +89,19 @@ std::string language_name(hdl_language language) {
   return std::string(language_info(language).name);
 }
 
+// A loaded board without a default template beside the program merges one
+// made from its data, in the shape of the built-in boards' templates.
+bool made_template_used(driver_state& state, const std::string& name, hdl_language language) {
+  const std::uint16_t number = board_number(state.config);
+  if (identity_of(name) || find_loaded_board(state.catalogue, number) == nullptr) return false;
+  if (state.verbose)
+    state.out << language_name(language) << " template made from the data of " << board_name(number)
+              << '\n';
+  use_made_template(state.tmpl, make_default_template(*state.config.board, language),
+                    "the template made from " + board_name(number), language);
+  return true;
+}
+
 // -o without -t reads the board's default template in the output's language
 // from the directory the executable really sits in.
 void open_default_template(driver_state& state, const std::string& output) {
@@ -96,6 +111,8 @@ void open_default_template(driver_state& state, const std::string& output) {
       default_template_name(state.args[0], board_number(state.config), language);
   if (state.verbose)
     state.out << language_name(language) << " template file not specified, trying " << name << '\n';
+  state.template_open = made_template_used(state, name, language);
+  if (state.template_open) return;
   try {
     open_template(state.tmpl, name);
   } catch (const run_failure&) {
@@ -108,7 +125,7 @@ void open_default_template(driver_state& state, const std::string& output) {
 // A template merges into a file of its own language only.
 void check_template_fits(const driver_state& state, const std::string& output) {
   const hdl_language language = state.tmpl.language;
-  if (!state.tmpl.stream.is_open())
+  if (!is_open(state.tmpl))
     throw run_failure{exit_status::template_used_up,
                       "the " + language_name(language) + " template was closed by an earlier -o"};
   const hdl_language output_language = language_of_file(output);
@@ -124,8 +141,8 @@ void write_top_file(const output_context& context, std::ostream& out) {
   errno = 0;
   const template_markers found =
       merge_template(kept_ports(context.pins.list, context.pins.slot_ports, false), tmpl.language,
-                     tmpl.stream, out, context.state.out);
-  if (tmpl.stream.bad()) throw read_failure(tmpl.name, errno);
+                     template_text(tmpl), out, context.state.out);
+  if (template_text(tmpl).bad()) throw read_failure(tmpl.name, errno);
   close_template(tmpl);
   warn_of_missing_markers(tmpl, found, context.state.err);
 }
@@ -247,9 +264,9 @@ void output_argument(driver_state& state, const output_option& option, std::stri
   if (option.prepare != nullptr) option.prepare(state, name);
   if (state.verbose) state.out << verbose_text(option, name) << name << '\n';
   if (to_file) {
-    check_not_template(state.tmpl, state.args[0], name);
+    check_not_template(state.tmpl, state.args[0], state.catalogue, name);
     check_not_written(state, name);
-    check_not_module_file(state, name);
+    check_not_input_file(state, name);
   }
   if (option.check != nullptr) option.check(state, name);
   board_pins& pins = resolved_pins(state);

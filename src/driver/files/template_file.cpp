@@ -34,6 +34,7 @@ std::string program_directory(std::string_view program_path) {
 }
 
 void open_template(template_file& tmpl, const std::string& name) {
+  tmpl.made.reset();
   if (tmpl.stream.is_open()) tmpl.stream.close();
   tmpl.stream.clear();
   errno = 0;
@@ -51,8 +52,26 @@ void open_template(template_file& tmpl, const std::string& name) {
   tmpl.opened.push_back({identity_of(info), tmpl.language});
 }
 
+void use_made_template(template_file& tmpl, std::string text, std::string name,
+                       hdl_language language) {
+  if (tmpl.stream.is_open()) tmpl.stream.close();
+  tmpl.made.emplace(std::move(text));
+  tmpl.name = std::move(name);
+  tmpl.language = language;
+}
+
+bool is_open(const template_file& tmpl) {
+  return tmpl.made || tmpl.stream.is_open();
+}
+
+std::istream& template_text(template_file& tmpl) {
+  if (tmpl.made) return *tmpl.made;
+  return tmpl.stream;
+}
+
 void close_template(template_file& tmpl) {
   tmpl.stream.close();
+  tmpl.made.reset();
 }
 
 std::string default_template_name(std::string_view program_path, std::uint32_t board_number,
@@ -66,10 +85,11 @@ namespace {
 // every board's, not only the chosen one's, as a later run may choose
 // another, and in either language.
 std::optional<hdl_language> default_template_language(std::string_view program_path,
+                                                      const run_catalogue& catalogue,
                                                       const file_identity& file) {
-  for (const board_entry& board : builtin_boards)
+  for (const board_entry* board : listed_boards(catalogue))
     for (hdl_language language : hdl_languages)
-      if (identity_of(default_template_name(program_path, board.number, language)) == file)
+      if (identity_of(default_template_name(program_path, board->number, language)) == file)
         return language;
   return std::nullopt;
 }
@@ -78,7 +98,7 @@ std::optional<hdl_language> default_template_language(std::string_view program_p
 
 // A name that leads to no file is no template; most outputs are new files.
 void check_not_template(const template_file& tmpl, std::string_view program_path,
-                        const std::string& name) {
+                        const run_catalogue& catalogue, const std::string& name) {
   const std::optional<file_identity> output = identity_of(name);
   if (!output) return;
   const auto refuse = [](hdl_language language) {
@@ -87,7 +107,8 @@ void check_not_template(const template_file& tmpl, std::string_view program_path
   };
   for (const opened_template& opened : tmpl.opened)
     if (opened.file == *output) refuse(opened.language);
-  if (const std::optional<hdl_language> language = default_template_language(program_path, *output))
+  if (const std::optional<hdl_language> language =
+          default_template_language(program_path, catalogue, *output))
     refuse(*language);
 }
 

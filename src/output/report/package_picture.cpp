@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/package_pins.h"
 #include "catalogue/text/write_text.h"
 #include "output/report/report_labels.h"
 #include "output/report/svg_text.h"
@@ -48,6 +49,9 @@ constexpr std::string_view package_outline = "#606060";
 constexpr int margin = 16;
 constexpr int heading_height = 64;
 constexpr int line_height = 20;
+// The legend's two columns and the heading's line need this much; a small
+// package's picture is made as wide.
+constexpr int min_legend_width = 560;
 
 // The drawing as it grows, and where its legend goes. Every piece of text is
 // appended to the drawing where it is made.
@@ -79,8 +83,7 @@ void append_package(std::string& svg, const svg_shape& s, std::string_view corne
 pin_look group_look(const pin_group& group) {
   if (group.kind == group_kind::board_signals) return board_look;
   const slot_colour& colour = slot_colours[group.slot];
-  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1),
-          colour.mark};
+  return {colour.fill, "#000000", 1, slot_digits.substr(group.slot, 1), colour.mark};
 }
 
 // A shape, with its id where it has one, in a look, its mark centred on x
@@ -163,56 +166,54 @@ void draw_pin(picture& pic, const svg_shape& s, int x, int y) {
   svg += "</g>\n";
 }
 
-// Ball-grid rows skip I, O, Q, S, X and Z, which read as digits or as each
-// other, and go on with two letters after Y: A ... Y, AA, AB, ...
-constexpr std::string_view row_letters = "ABCDEFGHJKLMNPRTUVWY";
-
-void append_row_name(std::string& text, int row) {
-  const int count = static_cast<int>(row_letters.size());
-  if (row >= count) text += row_letters[row / count - 1];
-  text += row_letters[row % count];
-}
-
 constexpr int ball_pitch = 24;
 constexpr int ball_radius = 9;
 constexpr int grid_label_band = 28;
 
-// Row letters down both sides, column numbers along the top and the bottom.
-void draw_grid_labels(picture& pic, int left, int top, int span) {
+// Row letters down both sides, column numbers along the top and the bottom:
+// column k and row k together.
+void draw_grid_labels(picture& pic, int left, int top, int width, int height) {
   std::string& svg = pic.body;
   svg += "<g font-size=\"11\" text-anchor=\"middle\" fill=\"#333333\">\n";
+  const int columns = pic.pins.package.columns;
+  const int rows = pic.pins.package.rows;
   std::string row;
-  for (int k = 0; k < pic.pins.package.side; ++k) {
+  for (int k = 0; k < std::max(rows, columns); ++k) {
     const int at = k * ball_pitch + ball_pitch / 2;
+    if (k < columns) {
+      append_text(svg, left + at, top - 12, k + 1);
+      append_text(svg, left + at, top + height + 20, k + 1);
+    }
+    if (k >= rows) continue;
     row.clear();
     append_row_name(row, k);
-    append_text(svg, left + at, top - 12, k + 1);
-    append_text(svg, left + at, top + span + 20, k + 1);
     append_text(svg, left - 20, top + at + 4, row);
-    append_text(svg, left + span + 20, top + at + 4, row);
+    append_text(svg, left + width + 20, top + at + 4, row);
   }
   svg += "</g>\n";
 }
 
 // Ball A1 at the top left, marked by a notch in the package's corner.
 void draw_ball_grid(picture& pic) {
-  const int n = pic.pins.package.side;
+  const int rows = pic.pins.package.rows;
+  const int columns = pic.pins.package.columns;
   const int left = margin + grid_label_band;
   const int top = heading_height + grid_label_band;
-  const int span = n * ball_pitch;
+  const int width = columns * ball_pitch;
+  const int height = rows * ball_pitch;
   std::string& svg = pic.body;
-  append_package(svg, {false, left - 6, top - 6, span + 12, span + 12}, " rx=\"8\"");
+  append_package(svg, {false, left - 6, top - 6, width + 12, height + 12}, " rx=\"8\"");
   svg += "<path d=\"M";
   append_number(svg, left - 6);
   svg += ' ';
   append_number(svg, top - 6);
   svg.append("h14l-14 14z\" fill=\"").append(package_outline) += "\"/>\n";
-  draw_grid_labels(pic, left, top, span);
+  draw_grid_labels(pic, left, top, width, height);
   pic.marks = "<g font-size=\"9\" font-weight=\"bold\" text-anchor=\"middle\">\n";
   pic.swatch = {true, 8, 0, ball_radius, 0};
   svg += pic.marks;
-  for (int r = 0; r < n; ++r) {
-    for (int c = 0; c < n; ++c) {
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
       const int x = left + c * ball_pitch + ball_pitch / 2;
       const int y = top + r * ball_pitch + ball_pitch / 2;
       pic.location.clear();
@@ -222,12 +223,12 @@ void draw_ball_grid(picture& pic) {
     }
   }
   svg += "</g>\n";
-  pic.width = 2 * left + span;
+  pic.width = std::max(2 * left + width, 2 * margin + min_legend_width);
   pic.legend_x = margin;
-  pic.legend_y = top + span + grid_label_band + 24;
+  pic.legend_y = top + height + grid_label_band + 24;
   pic.legend_width = pic.width - 2 * margin;
   pic.height = pic.legend_y;
-  pic.description = std::to_string(n) + " &#215; " + std::to_string(n) +
+  pic.description = std::to_string(rows) + " &#215; " + std::to_string(columns) +
                     " ball grid, seen from the top, ball A1 at the top left";
 }
 
@@ -256,7 +257,7 @@ constexpr body_side body_sides[] = {
 // Pin 1 at the top of the left side, marked by a dot on the body beside it;
 // every tenth pin numbered beyond its lead.
 void draw_quad_flat(picture& pic) {
-  const int n = pic.pins.package.side;
+  const int n = pic.pins.package.rows;
   const int body = n * lead_pitch + 2 * corner_gap;
   const int left = margin + lead_label_band + lead_length;
   const int top = heading_height + lead_label_band + lead_length;
@@ -291,6 +292,12 @@ void draw_quad_flat(picture& pic) {
   pic.legend_y = top + corner_gap + 40;
   pic.legend_width = body - 2 * (corner_gap + 16);
   pic.height = top + body + lead_length + lead_label_band + margin;
+  if (pic.legend_width < min_legend_width) {  // below the package
+    pic.width = std::max(pic.width, 2 * margin + min_legend_width);
+    pic.legend_x = margin;
+    pic.legend_y = pic.height + 8;
+    pic.legend_width = pic.width - 2 * margin;
+  }
   pic.description = std::to_string(4 * n) +
                     "-pin quad flat pack, seen from the top, pin 1 at the top of the left side";
 }
@@ -347,11 +354,6 @@ void draw_legend(picture& pic) {
 // once, rather than the drawing moving as it grows.
 constexpr std::size_t bytes_per_pin = 192;
 
-std::size_t package_pins(const package_shape& package) {
-  const std::size_t side = package.side;
-  return package.layout == package_layout::ball_grid ? side * side : 4 * side;
-}
-
 // The XML declaration, the <svg> element sized to the drawing, a white page,
 // and the heading naming the board and the package.
 std::string heading(const picture& pic) {
@@ -379,7 +381,7 @@ std::string heading(const picture& pic) {
 
 void write_package_picture(const pin_list& pins, const pin_uses& uses, std::ostream& out) {
   picture pic{.pins = pins, .uses = uses};
-  pic.body.reserve(bytes_per_pin * package_pins(pins.package));
+  pic.body.reserve(bytes_per_pin * pin_count(pins.package));
   for (const pin_group& group : pins.groups) pic.labels.push_back(module_label(pins, group));
   if (pins.package.layout == package_layout::ball_grid) draw_ball_grid(pic);
   if (pins.package.layout == package_layout::quad_flat) draw_quad_flat(pic);
