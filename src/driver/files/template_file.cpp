@@ -87,9 +87,10 @@ namespace {
 std::optional<hdl_language> default_template_language(std::string_view program_path,
                                                       const run_catalogue& catalogue,
                                                       const file_identity& file) {
+  const std::string directory = program_directory(program_path);
   for (const board_entry* board : listed_boards(catalogue))
     for (hdl_language language : hdl_languages)
-      if (identity_of(default_template_name(program_path, board->number, language)) == file)
+      if (identity_of(directory + default_template_file_name(board->number, language)) == file)
         return language;
   return std::nullopt;
 }
