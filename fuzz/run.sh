@@ -9,7 +9,7 @@ seconds=${1:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
 cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER="$(command -v clang++-14 || command -v clang++)" > /dev/null
-cmake --build "$build" -j
+cmake --build "$build" -j "$(nproc)"
 rm -rf "$build/findings" && mkdir -p "$build/findings"
 
 failed=0
