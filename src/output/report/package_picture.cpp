@@ -254,21 +254,9 @@ constexpr body_side body_sides[] = {
     {1, 0, -1, 0, 0, -1},  // top, right to left
 };
 
-// Pin 1 at the top of the left side, marked by a dot on the body beside it;
-// every tenth pin numbered beyond its lead.
-void draw_quad_flat(picture& pic) {
+// Each lead drawn as a pin, every tenth numbered beyond it (and pin 1).
+void draw_leads(picture& pic, int left, int top, int body) {
   const int n = pic.pins.package.rows;
-  const int body = n * lead_pitch + 2 * corner_gap;
-  const int left = margin + lead_label_band + lead_length;
-  const int top = heading_height + lead_label_band + lead_length;
-  std::string& svg = pic.body;
-  append_package(svg, {false, left, top, body, body}, "");
-  svg += '<';
-  append_shape(svg, {true, left + 14, top + 14, 6, 0});
-  svg.append(" fill=\"").append(package_outline) += "\"/>\n";
-  pic.marks = "<g font-size=\"8\" font-weight=\"bold\" text-anchor=\"middle\">\n";
-  pic.swatch = {false, 8 - lead_length / 2, -lead_width / 2, lead_length, lead_width};
-  svg += pic.marks;
   std::string labels = "<g font-size=\"11\" text-anchor=\"middle\" fill=\"#333333\">\n";
   for (int number = 1; number <= 4 * n; ++number) {
     const body_side& side = body_sides[(number - 1) / n];
@@ -286,13 +274,32 @@ void draw_quad_flat(picture& pic) {
       append_text(labels, base_x + side.out_x * (lead_length + 16),
                   base_y + side.out_y * (lead_length + 12) + 4, number);
   }
-  svg.append("</g>\n").append(labels) += "</g>\n";
+  pic.body.append("</g>\n").append(labels) += "</g>\n";
+}
+
+// Pin 1 at the top of the left side, marked by a dot on the body beside it.
+// The legend stands inside the body where it fits, below the package where
+// the body is too small for it.
+void draw_quad_flat(picture& pic) {
+  const int n = pic.pins.package.rows;
+  const int body = n * lead_pitch + 2 * corner_gap;
+  const int left = margin + lead_label_band + lead_length;
+  const int top = heading_height + lead_label_band + lead_length;
+  std::string& svg = pic.body;
+  append_package(svg, {false, left, top, body, body}, "");
+  svg += '<';
+  append_shape(svg, {true, left + 14, top + 14, 6, 0});
+  svg.append(" fill=\"").append(package_outline) += "\"/>\n";
+  pic.marks = "<g font-size=\"8\" font-weight=\"bold\" text-anchor=\"middle\">\n";
+  pic.swatch = {false, 8 - lead_length / 2, -lead_width / 2, lead_length, lead_width};
+  svg += pic.marks;
+  draw_leads(pic, left, top, body);
   pic.width = 2 * left + body;
   pic.legend_x = left + corner_gap + 16;
   pic.legend_y = top + corner_gap + 40;
   pic.legend_width = body - 2 * (corner_gap + 16);
   pic.height = top + body + lead_length + lead_label_band + margin;
-  if (pic.legend_width < min_legend_width) {  // below the package
+  if (pic.legend_width < min_legend_width) {
     pic.width = std::max(pic.width, 2 * margin + min_legend_width);
     pic.legend_x = margin;
     pic.legend_y = pic.height + 8;
