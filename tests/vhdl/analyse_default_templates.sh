@@ -17,15 +17,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
-printf '%s\n' module,variant,position,signal,direction,standard 760,0,3,RX_p,in,LVDS_25 \
-  760,0,4,RX_n,in,LVDS_25 '760,0,5,DATA<0>,out,' '760,0,6,DATA<1>,out,' '760,0,7,DATA<2>,out,' \
-  760,0,8,EN,inout, > mine.csv
-
-# A second variant is modification 1. Module 700 cannot be placed (722 is
-# the same module).
-modules=($("$hbpins" -W QMALL | awk '/pin table/ { m = substr($1, 3) } /^modification 2/ { print m "-1" }
-  /pin table/ && m != 700 { print m }') 953 955 954 760)
-[ ${#modules[@]} -eq 38 ] || { echo "the listing gave ${#modules[@]} modules"; exit 1; }
+source "$script_dir/../every_module.sh"
 
 source "$script_dir/../board_catalogue.sh"
 
